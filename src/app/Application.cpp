@@ -1,0 +1,182 @@
+#include "app/Application.h"
+
+#include "app/BuildStamp.h"
+#include "app/CStartupLogo.h"
+#include "app/DataSeeder.h"
+#include "app/InternetShortcut.h"
+#include "app/SettingsTable.h"
+#include "app/ShutdownSignals.h"
+#include "app/SingleInstance.h"
+#include "app/StoreMessages.h"
+#include "frame/CTMain.h"
+#include "net/SessionProxy.h"
+#include "ui/MessageBoxes.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QWebEngineProfile>
+
+namespace {
+
+const QString kLoading = QStringLiteral("Loading...");
+
+// A relative file name means nothing to another process with another
+// working directory: hand over the full path.
+QString absoluteIfFile(const QString &argument)
+{
+    const QFileInfo info(argument);
+    if (!argument.isEmpty() && info.isRelative() && info.exists())
+        return info.absoluteFilePath();
+    return argument;
+}
+
+} // namespace
+
+Application::Application(CommandLine commandLine, MessageBoxes &messages, QObject *parent)
+    : QObject(parent)
+    , m_commandLine(std::move(commandLine))
+    , m_messages(messages)
+    , m_paths(Paths::resolve(m_commandLine.profile))
+    , m_settings(m_registry)
+{
+}
+
+Application::~Application()
+{
+    // Pages, then the engine profile they use, then the rest.
+    m_frame.reset();
+    delete m_profile;
+    m_profile = nullptr;
+    if (m_instance)
+        m_instance->stop();
+}
+
+bool Application::start()
+{
+    // Started for embedding or automation: there is nothing to show.
+    if (m_commandLine.embedding)
+        return false;
+
+    m_instance = std::make_unique<SingleInstance>(
+        QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation), m_paths.profileDir());
+    switch (m_instance->claim()) {
+    case SingleInstance::Role::Secondary:
+        handOffToRunningInstance();
+        return false;
+    case SingleInstance::Role::Alone:
+        m_instance.reset();
+        break;
+    case SingleInstance::Role::Primary:
+        connect(m_instance.get(), &SingleInstance::brokenRecord, this, [this] {
+            m_messages.tell(m_frame.get(), QStringLiteral("不能创建共享内存!"), MessageBoxes::Icon::Error);
+        });
+        break;
+    }
+
+    openStore();
+    std::unique_ptr<CStartupLogo> logo;
+    const QString logoFile = CStartupLogo::chooseImage(m_registry, m_paths.dataDir());
+    logo = std::make_unique<CStartupLogo>(logoFile);
+    logo->showNow();
+
+    m_switches.load(m_settings);
+    if (m_switches.bSilent) {
+        m_registry.createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain),
+                                     QLatin1String(mirrored::kDisableScriptDebugger),
+                                     RegValue::fromText(QStringLiteral("yes")));
+    }
+    m_addresses = MakerAddresses::load(m_settings);
+
+    createFrame();
+
+    const QString lowVersion = BuildStamp::check(m_settings, m_addresses.download);
+    if (!lowVersion.isEmpty())
+        m_messages.tell(logo.get(), lowVersion, MessageBoxes::Icon::Warning);
+
+    if (m_settings.read(settings::bMax))
+        m_frame->showMaximized();
+    else
+        m_frame->show();
+    if (m_instance) {
+        CTMain *frame = m_frame.get();
+        m_instance->setHandler([frame](const QString &text) { return frame->receiveHandOff(text); });
+    }
+
+    if (!m_commandLine.argument.isEmpty())
+        m_frame->openAddress(InternetShortcut::resolve(m_commandLine.argument), true, true, kLoading);
+
+    logo.reset();
+    applySavedProxy();
+    return true;
+}
+
+bool Application::handOffToRunningInstance()
+{
+    const QString argument = absoluteIfFile(m_commandLine.argument);
+    const bool fits = SingleInstance::fits(argument);
+    // Too long to hand over: the running window still comes up, with nothing opened.
+    const auto result = m_instance->handOff(fits ? argument : QString());
+    if (result == SingleInstance::HandOffResult::Failed) {
+        m_messages.tell(nullptr, QStringLiteral("App:Fail to create share memory!"), MessageBoxes::Icon::Error);
+        m_exitCode = 1;
+        return false;
+    }
+    if (!fits) {
+        m_messages.tell(nullptr,
+                        QStringLiteral("地址太长, 不能交给正在运行的 Vesperal 浏览器 (最多 %1 字节).\n"
+                                       "The address is too long to hand to the running Vesperal (at most %1 bytes).")
+                            .arg(SingleInstance::kMaxRecord),
+                        MessageBoxes::Icon::Warning);
+        m_exitCode = 1;
+        return false;
+    }
+    return true;
+}
+
+void Application::openStore()
+{
+    bool profileOk = m_paths.ensureProfile();
+    const auto opened = m_registry.open(m_paths.registryFile());
+    if (opened.status == RegistryStore::OpenStatus::Recovered)
+        m_messages.tell(nullptr, StoreMessages::recovered(opened.movedTo), MessageBoxes::Icon::Warning);
+    if (!m_registry.isWritable())
+        profileOk = false;
+    if (profileOk)
+        profileOk = DataSeeder::seed(Paths::shippedDataDir(), m_paths.dataDir()).ok;
+    if (!profileOk)
+        m_messages.tell(nullptr, StoreMessages::unavailable(m_paths.registryFile()), MessageBoxes::Icon::Warning);
+}
+
+void Application::createFrame()
+{
+    m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
+    m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
+    m_profile->setCachePath(m_paths.engineCacheDir());
+    m_frame = std::make_unique<CTMain>(m_profile, m_settings);
+    connect(m_frame.get(), &CTMain::closing, this, [this] {
+        // The window takes no more hand-offs; a later start becomes the instance.
+        if (m_instance)
+            m_instance->stop();
+    });
+    m_signals = std::make_unique<ShutdownSignals>();
+    connect(m_signals.get(), &ShutdownSignals::requested, this, &Application::onQuitSignal);
+}
+
+void Application::onQuitSignal()
+{
+    if (m_frame && !m_frame->isShutDown())
+        m_frame->closeWithoutQuestions();
+    QApplication::quit();
+}
+
+void Application::applySavedProxy()
+{
+    const QString proxy = m_settings.read(settings::curProxy);
+    if (m_settings.read(settings::proxyEnable) == 1 && !proxy.isEmpty()) {
+        if (!SessionProxy::setNamed(proxy))
+            m_messages.tell(m_frame.get(), QStringLiteral("设定代理失败."), MessageBoxes::Icon::Warning);
+        return;
+    }
+    SessionProxy::setDirect();
+}

@@ -1,0 +1,43 @@
+#include "app/InternetShortcut.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace InternetShortcut {
+
+bool isShortcutName(const QString &fileName)
+{
+    return fileName.endsWith(QLatin1String(".url"), Qt::CaseInsensitive);
+}
+
+QString readUrl(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // Shortcut files are small; anything past 64 KiB is not one.
+    const QByteArray bytes = file.read(64 * 1024);
+    auto decoder = QStringDecoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    bool inSection = false;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        line = line.trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            inSection = line.compare(QLatin1String("[InternetShortcut]"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (!inSection)
+            continue;
+        const qsizetype eq = line.indexOf(QLatin1Char('='));
+        if (eq > 0 && line.left(eq).trimmed().compare(QLatin1String("URL"), Qt::CaseInsensitive) == 0)
+            return line.mid(eq + 1).trimmed();
+    }
+    return {};
+}
+
+QString resolve(const QString &argument)
+{
+    return isShortcutName(argument) ? readUrl(argument) : argument;
+}
+
+} // namespace InternetShortcut

@@ -1,0 +1,76 @@
+#include "app/RegistryCommands.h"
+
+#include "app/Paths.h"
+#include "app/StoreMessages.h"
+#include "platform/RegFile.h"
+#include "platform/RegistryStore.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+namespace {
+
+void say(FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", qPrintable(text));
+}
+
+// Opens the store for a command-line job; false (and a message) when it cannot.
+bool openStore(const Paths &paths, RegistryStore &store, bool forWriting)
+{
+    if (forWriting && !paths.ensureProfile()) {
+        say(stderr, QStringLiteral("vesperal: cannot create the profile %1").arg(paths.profileDir()));
+        return false;
+    }
+    const auto opened = store.open(paths.registryFile());
+    if (opened.status == RegistryStore::OpenStatus::Recovered)
+        say(stderr, QStringLiteral("vesperal: ") + StoreMessages::recovered(opened.movedTo));
+    if (opened.status == RegistryStore::OpenStatus::Unavailable
+        || (forWriting && opened.status == RegistryStore::OpenStatus::ReadOnly)) {
+        say(stderr, QStringLiteral("vesperal: ") + StoreMessages::unavailable(paths.registryFile()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace RegistryCommands {
+
+int exportTo(const Paths &paths, const QString &file)
+{
+    RegistryStore store;
+    if (!openStore(paths, store, false))
+        return 1;
+    QSaveFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(RegFile::exportAll(store)) < 0 || !out.commit()) {
+        say(stderr, QStringLiteral("vesperal: cannot write %1: %2").arg(file, out.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+int importFrom(const Paths &paths, const QString &file)
+{
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly)) {
+        say(stderr, QStringLiteral("vesperal: cannot read %1: %2").arg(file, in.errorString()));
+        return 1;
+    }
+    const QByteArray content = in.readAll();
+    RegistryStore store;
+    if (!openStore(paths, store, true))
+        return 1;
+    const RegFile::ImportResult result = RegFile::import(store, content);
+    if (!result.ok) {
+        const QString where = result.line > 0 ? QStringLiteral("%1:%2").arg(file).arg(result.line) : file;
+        say(stderr, QStringLiteral("vesperal: %1: %2; nothing was imported").arg(where, result.error));
+        return 1;
+    }
+    say(stdout, QStringLiteral("Imported %1 keys and %2 values from %3").arg(result.keys).arg(result.values).arg(file));
+    return 0;
+}
+
+} // namespace RegistryCommands

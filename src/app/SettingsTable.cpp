@@ -1,0 +1,34 @@
+#include "app/SettingsTable.h"
+
+#include <array>
+
+namespace settings {
+
+namespace {
+
+constexpr std::array kInts{
+    bNewWindowFollow, bNewWindowActive, NostatusText, bSound, bSilent, KillPopup, skin, fullscreen,
+    NewOnAddress, NoPromptDragSaving, pingtimes, tabtop, statusbarvisible, ToolbarLock, DefFontSize,
+    NoScript, NoActivex, NoJava, startuptype, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
+    proxyEnable, enableMulti, changeIpTimer, proxyIndex, cleanShow, cleanAddress, cleanCache, cleanCookie,
+    cleanFindPC, cleanFormPass, cleanForm, cleanFindFile, cleanHistory, cleanRecent, cleanRecyclebin,
+    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos,
+};
+
+constexpr std::array kTexts{
+    logo, oldshell, ctrl1, ctrl2, shift1, shift2, alt1, alt2, curProxy, build, tipTimeStamp, agentChar,
+};
+
+} // namespace
+
+std::span<const IntSetting> allIntSettings()
+{
+    return kInts;
+}
+
+std::span<const TextSetting> allTextSettings()
+{
+    return kTexts;
+}
+
+} // namespace settings

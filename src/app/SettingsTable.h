@@ -1,0 +1,121 @@
+#pragma once
+
+#include <span>
+
+// Every setting the program keeps under its own key: section, value name and
+// default. Other code names settings through these constants only.
+struct IntSetting
+{
+    const char *section;
+    const char *value;
+    int def;
+};
+
+struct TextSetting
+{
+    const char *section;
+    const char *value;
+    const char *def; // nullptr: the default depends on the installation (see its comment)
+};
+
+struct BinarySetting
+{
+    const char *section;
+    const char *value;
+};
+
+namespace settings {
+
+inline constexpr const char *kAppKey = "Software\\Larkspurware\\Vesperal";
+
+// option
+inline constexpr IntSetting bNewWindowFollow{"option", "bNewWindowFollow", 1};
+inline constexpr IntSetting bNewWindowActive{"option", "bNewWindowActive", 0};
+inline constexpr IntSetting NostatusText{"option", "NostatusText", 0};
+inline constexpr IntSetting bSound{"option", "bSound", 1};
+inline constexpr IntSetting bSilent{"option", "bSilent", 1};
+inline constexpr IntSetting KillPopup{"option", "KillPopup", 1};
+inline constexpr IntSetting skin{"option", "skin", 0};
+inline constexpr IntSetting fullscreen{"option", "fullscreen", 0};
+inline constexpr IntSetting NewOnAddress{"option", "NewOnAddress", 1};
+inline constexpr IntSetting NoPromptDragSaving{"option", "NoPromptDragSaving", 0};
+inline constexpr IntSetting pingtimes{"option", "pingtimes", 4};
+// Default: the program directory's "logo.gif" (see logoDefault()).
+inline constexpr TextSetting logo{"option", "logo", nullptr};
+
+// settings
+inline constexpr IntSetting tabtop{"settings", "tabtop", 1};
+inline constexpr IntSetting statusbarvisible{"settings", "statusbarvisible", 1};
+inline constexpr IntSetting ToolbarLock{"settings", "ToolbarLock", 0};
+inline constexpr IntSetting DefFontSize{"settings", "DefFontSize", 2};
+inline constexpr IntSetting NoScript{"settings", "NoScript", 0};
+inline constexpr IntSetting NoActivex{"settings", "NoActivex", 0};
+inline constexpr IntSetting NoJava{"settings", "NoJava", 0};
+inline constexpr TextSetting oldshell{"settings", "oldshell", ""};
+
+// startup, navigate
+inline constexpr IntSetting startuptype{"startup", "startuptype", 2};
+inline constexpr BinarySetting lastvisit{"navigate", "lastvisit"};
+
+// domains: what Ctrl+, Shift+ and Ctrl+Shift+Enter put around a bare word
+inline constexpr TextSetting ctrl1{"domains", "ctrl1", "http://www."};
+inline constexpr TextSetting ctrl2{"domains", "ctrl2", ".com"};
+inline constexpr TextSetting shift1{"domains", "shift1", "http://www."};
+inline constexpr TextSetting shift2{"domains", "shift2", ".net"};
+inline constexpr TextSetting alt1{"domains", "alt1", "http://www."};
+inline constexpr TextSetting alt2{"domains", "alt2", ".org"};
+
+// mainframe
+inline constexpr IntSetting bMax{"mainframe", "bMax", 0};
+inline constexpr IntSetting EditBoxtop{"mainframe", "EditBoxtop", 400};
+inline constexpr IntSetting EditBoxleft{"mainframe", "EditBoxleft", 600};
+inline constexpr IntSetting EditBoxwidth{"mainframe", "EditBoxwidth", 180};
+inline constexpr IntSetting EditBoxheight{"mainframe", "EditBoxheight", 140};
+
+// proxy
+inline constexpr IntSetting proxyEnable{"proxy", "Enable", 0};
+inline constexpr TextSetting curProxy{"proxy", "curProxy", ""};
+inline constexpr IntSetting enableMulti{"proxy", "enableMulti", 0};
+inline constexpr IntSetting changeIpTimer{"proxy", "changeIpTimer", 6000};
+inline constexpr IntSetting proxyIndex{"proxy", "index", 0};
+
+// cleandlg: whether the clean dialog is offered at exit, and its check boxes
+inline constexpr IntSetting cleanShow{"cleandlg", "show", 1};
+inline constexpr IntSetting cleanAddress{"cleandlg", "Address", 0};
+inline constexpr IntSetting cleanCache{"cleandlg", "Cache", 0};
+inline constexpr IntSetting cleanCookie{"cleandlg", "Cookie", 0};
+inline constexpr IntSetting cleanFindPC{"cleandlg", "FindPC", 0};
+inline constexpr IntSetting cleanFormPass{"cleandlg", "FormPass", 0};
+inline constexpr IntSetting cleanForm{"cleandlg", "Form", 0};
+inline constexpr IntSetting cleanFindFile{"cleandlg", "FindFile", 0};
+inline constexpr IntSetting cleanHistory{"cleandlg", "History", 0};
+inline constexpr IntSetting cleanRecent{"cleandlg", "recent", 0};
+inline constexpr IntSetting cleanRecyclebin{"cleandlg", "Recyclebin", 0};
+inline constexpr IntSetting cleanRun{"cleandlg", "run", 0};
+inline constexpr IntSetting cleanSearch{"cleandlg", "Search", 0};
+inline constexpr IntSetting cleanTemp{"cleandlg", "temp", 0};
+inline constexpr IntSetting cleanAll{"cleandlg", "ALL", 0};
+
+// version, Tip, agent
+inline constexpr TextSetting build{"version", "build", ""};
+inline constexpr IntSetting tipStartUp{"Tip", "StartUp", 0};
+inline constexpr IntSetting tipFilePos{"Tip", "FilePos", 0};
+inline constexpr TextSetting tipTimeStamp{"Tip", "TimeStamp", ""};
+inline constexpr TextSetting agentChar{"agent", "char", ""};
+
+// All integer and text settings, for tools and checks that walk the table.
+std::span<const IntSetting> allIntSettings();
+std::span<const TextSetting> allTextSettings();
+
+} // namespace settings
+
+// Keys of the engine and the desktop that some features mirror, outside the
+// program's own key (all under the current user unless noted).
+namespace mirrored {
+inline constexpr const char *kIEMain = "Software\\Microsoft\\Internet Explorer\\Main";
+inline constexpr const char *kDisableScriptDebugger = "Disable Script Debugger";
+inline constexpr const char *kAutoComplete = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\AutoComplete";
+inline constexpr const char *kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
+inline constexpr const char *kInternetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+inline constexpr const char *kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+} // namespace mirrored

@@ -1,0 +1,67 @@
+#include "app/Application.h"
+#include "app/BuildInfo.h"
+#include "app/CommandLine.h"
+#include "app/EngineSandbox.h"
+#include "app/Paths.h"
+#include "app/RegistryCommands.h"
+#include "ui/MessageBoxes.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+namespace {
+
+QStringList rawArguments(int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+int usageError(const QString &error)
+{
+    std::fprintf(stderr, "vesperal: %s\nTry 'vesperal --help'.\n", qPrintable(error));
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Jobs that need no window are done before any display is touched.
+    CommandLine line = CommandLine::parse(rawArguments(argc, argv));
+    if (line.error.isEmpty()) {
+        if (line.help) {
+            std::fputs(qPrintable(CommandLine::helpText()), stdout);
+            return 0;
+        }
+        if (line.version) {
+            std::fputs(qPrintable(CommandLine::versionText()), stdout);
+            return 0;
+        }
+        if (!line.exportRegistry.isEmpty() || !line.importRegistry.isEmpty()) {
+            QCoreApplication core(argc, argv);
+            const Paths paths = Paths::resolve(line.profile);
+            return line.exportRegistry.isEmpty() ? RegistryCommands::importFrom(paths, line.importRegistry)
+                                                 : RegistryCommands::exportTo(paths, line.exportRegistry);
+        }
+    }
+
+    EngineSandbox::configure();
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QLatin1String(kAppName));
+    QApplication::setApplicationDisplayName(QLatin1String(kProductName));
+    // The toolkit has now taken its own options (-platform, -display ...) out.
+    line = CommandLine::parse(QApplication::arguments().mid(1));
+    if (!line.error.isEmpty())
+        return usageError(line.error);
+
+    QtMessageBoxes messages;
+    Application vesperal(line, messages);
+    if (!vesperal.start())
+        return vesperal.exitCode();
+    return app.exec();
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class RegistryStore;
+
+// Reads and writes the Windows registry text format ("Windows Registry Editor
+// Version 5.00"), so settings can be backed up, moved or edited by hand.
+namespace RegFile {
+
+// The whole store, every hive, as UTF-8 text.
+QByteArray exportAll(const RegistryStore &store);
+
+struct ImportResult
+{
+    bool ok = false;
+    int line = 0;       // the line at fault when !ok (1-based; 0 when not tied to a line)
+    QString error;      // what is wrong with it
+    int keys = 0;       // keys named by the file
+    int values = 0;     // values set or deleted
+};
+
+// Merges a file into the store. The file is parsed whole before anything is
+// written, and written in one transaction: a bad line writes nothing.
+ImportResult import(RegistryStore &store, const QByteArray &content);
+
+} // namespace RegFile

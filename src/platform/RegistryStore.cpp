@@ -1,0 +1,381 @@
+#include "platform/RegistryStore.h"
+
+#include "platform/Sqlite.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+
+constexpr const char *kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS keys(
+    id INTEGER PRIMARY KEY,
+    parent INTEGER NOT NULL,
+    name TEXT NOT NULL,
+    folded TEXT NOT NULL,
+    UNIQUE(parent, folded));
+CREATE TABLE IF NOT EXISTS vals(
+    key INTEGER NOT NULL,
+    name TEXT NOT NULL,
+    folded TEXT NOT NULL,
+    type INTEGER NOT NULL,
+    data,
+    PRIMARY KEY(key, folded));
+INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES
+    (1, 0, 'HKEY_CURRENT_USER', 'hkey_current_user'),
+    (2, 0, 'HKEY_LOCAL_MACHINE', 'hkey_local_machine'),
+    (3, 0, 'HKEY_CLASSES_ROOT', 'hkey_classes_root');
+PRAGMA user_version = 1;
+)sql";
+
+qint64 hiveRoot(Hive hive)
+{
+    return qint64(hive) + 1;
+}
+
+QString fold(const QString &name)
+{
+    return name.toCaseFolded();
+}
+
+// Reads the value stored in columns typeColumn and typeColumn + 1.
+std::optional<RegValue> columnValue(const sqlite::Statement &row, int typeColumn)
+{
+    switch (RegType(row.columnInt(typeColumn))) {
+    case RegType::Dword: return RegValue::fromDword(quint32(row.columnInt(typeColumn + 1)));
+    case RegType::Sz: return RegValue::fromText(row.columnText(typeColumn + 1));
+    case RegType::Binary: return RegValue::fromBinary(row.columnBlob(typeColumn + 1));
+    }
+    return std::nullopt;
+}
+
+bool isDamage(int code)
+{
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+QString asideName(const QString &file)
+{
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString candidate = file + QStringLiteral(".corrupt-") + stamp;
+    for (int n = 2; QFileInfo::exists(candidate); ++n)
+        candidate = file + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
+    return candidate;
+}
+
+} // namespace
+
+RegistryStore::RegistryStore() = default;
+
+RegistryStore::~RegistryStore()
+{
+    close();
+}
+
+void RegistryStore::close()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    m_writable = false;
+    m_depth = 0;
+}
+
+RegistryStore::OpenResult RegistryStore::open(const QString &file)
+{
+    close();
+    m_file = file;
+    OpenResult result;
+    const QByteArray path = QFile::encodeName(file);
+    const bool existed = QFileInfo::exists(file);
+
+    auto openWith = [&](int flags) {
+        if (sqlite3_open_v2(path.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
+            sqlite3_close_v2(m_db);
+            m_db = nullptr;
+            return false;
+        }
+        sqlite3_busy_timeout(m_db, 5000);
+        sqlite3_extended_result_codes(m_db, 1);
+        return true;
+    };
+
+    if (!openWith(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+        && !(existed && openWith(SQLITE_OPEN_READONLY))) {
+        return result; // Unavailable
+    }
+
+    if (!checkIntegrity()) {
+        // A damaged store is never deleted: it is put aside for the user, and a
+        // new one is started in its place.
+        close();
+        const QString aside = asideName(file);
+        if (!QFile::rename(file, aside))
+            return result;
+        const QString journal = file + QStringLiteral("-journal");
+        if (QFileInfo::exists(journal))
+            QFile::rename(journal, aside + QStringLiteral("-journal"));
+        if (!openWith(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE))
+            return result;
+        result.status = OpenStatus::Recovered;
+        result.movedTo = aside;
+    } else {
+        result.status = existed ? OpenStatus::Opened : OpenStatus::Created;
+    }
+
+    m_writable = sqlite3_db_readonly(m_db, "main") == 0;
+    // Each commit reaches the disk before the write reports success.
+    sqlite::execute(m_db, "PRAGMA synchronous = FULL");
+    if (m_writable && !initSchema())
+        m_writable = false;
+    if (!m_writable) {
+        sqlite::Statement probe(m_db, "SELECT 1 FROM keys LIMIT 1");
+        if (!probe.isValid()) {
+            close();
+            result.status = OpenStatus::Unavailable;
+            return result;
+        }
+        if (result.status != OpenStatus::Recovered)
+            result.status = OpenStatus::ReadOnly;
+    }
+    return result;
+}
+
+bool RegistryStore::checkIntegrity()
+{
+    sqlite::Statement check(m_db, "PRAGMA quick_check");
+    if (!check.isValid())
+        return !isDamage(sqlite3_extended_errcode(m_db));
+    const int rc = check.step();
+    if (rc == SQLITE_ROW)
+        return check.columnText(0) == QLatin1String("ok");
+    return !isDamage(rc);
+}
+
+bool RegistryStore::initSchema()
+{
+    sqlite::Statement version(m_db, "PRAGMA user_version");
+    if (version.isValid() && version.step() == SQLITE_ROW && version.columnInt(0) >= 1)
+        return true;
+    if (!begin())
+        return false;
+    return commit(sqlite::execute(m_db, kSchema) == SQLITE_OK);
+}
+
+bool RegistryStore::begin()
+{
+    if (!m_db || !m_writable)
+        return false;
+    if (m_depth == 0 && sqlite::execute(m_db, "BEGIN IMMEDIATE") != SQLITE_OK)
+        return false;
+    ++m_depth;
+    return true;
+}
+
+bool RegistryStore::commit(bool ok)
+{
+    if (--m_depth > 0)
+        return ok;
+    if (ok && sqlite::execute(m_db, "COMMIT") == SQLITE_OK)
+        return true;
+    sqlite::execute(m_db, "ROLLBACK");
+    return false;
+}
+
+bool RegistryStore::transaction(const std::function<bool()> &work)
+{
+    if (!begin())
+        return false;
+    return commit(work());
+}
+
+QStringList RegistryStore::splitPath(const QString &path)
+{
+    return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
+}
+
+QString RegistryStore::hiveName(Hive hive)
+{
+    switch (hive) {
+    case Hive::CurrentUser: return QStringLiteral("HKEY_CURRENT_USER");
+    case Hive::LocalMachine: return QStringLiteral("HKEY_LOCAL_MACHINE");
+    case Hive::ClassesRoot: return QStringLiteral("HKEY_CLASSES_ROOT");
+    }
+    return {};
+}
+
+std::optional<Hive> RegistryStore::hiveFromName(const QString &name)
+{
+    const QString n = name.toUpper();
+    if (n == QLatin1String("HKEY_CURRENT_USER") || n == QLatin1String("HKCU"))
+        return Hive::CurrentUser;
+    if (n == QLatin1String("HKEY_LOCAL_MACHINE") || n == QLatin1String("HKLM"))
+        return Hive::LocalMachine;
+    if (n == QLatin1String("HKEY_CLASSES_ROOT") || n == QLatin1String("HKCR"))
+        return Hive::ClassesRoot;
+    return std::nullopt;
+}
+
+std::optional<qint64> RegistryStore::findKey(Hive hive, const QString &path) const
+{
+    if (!m_db)
+        return std::nullopt;
+    qint64 id = hiveRoot(hive);
+    const QStringList parts = splitPath(path);
+    if (parts.isEmpty())
+        return id;
+    sqlite::Statement find(m_db, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2");
+    if (!find.isValid())
+        return std::nullopt;
+    for (const QString &part : parts) {
+        find.reset();
+        find.bind(1, id).bind(2, fold(part));
+        if (find.step() != SQLITE_ROW)
+            return std::nullopt;
+        id = find.columnInt(0);
+    }
+    return id;
+}
+
+std::optional<qint64> RegistryStore::ensureKey(Hive hive, const QString &path)
+{
+    qint64 id = hiveRoot(hive);
+    sqlite::Statement find(m_db, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2");
+    sqlite::Statement insert(m_db, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
+    if (!find.isValid() || !insert.isValid())
+        return std::nullopt;
+    for (const QString &part : splitPath(path)) {
+        find.reset();
+        find.bind(1, id).bind(2, fold(part));
+        if (find.step() == SQLITE_ROW) {
+            id = find.columnInt(0);
+            continue;
+        }
+        insert.reset();
+        insert.bind(1, id).bind(2, part).bind(3, fold(part));
+        if (!insert.exec())
+            return std::nullopt;
+        id = sqlite3_last_insert_rowid(m_db);
+    }
+    return id;
+}
+
+bool RegistryStore::keyExists(Hive hive, const QString &path) const
+{
+    return findKey(hive, path).has_value();
+}
+
+bool RegistryStore::createKey(Hive hive, const QString &path)
+{
+    if (keyExists(hive, path))
+        return true;
+    return transaction([&] { return ensureKey(hive, path).has_value(); });
+}
+
+std::optional<RegValue> RegistryStore::query(Hive hive, const QString &path, const QString &name) const
+{
+    const auto key = findKey(hive, path);
+    if (!key)
+        return std::nullopt;
+    sqlite::Statement select(m_db, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
+    select.bind(1, *key).bind(2, fold(name));
+    if (select.step() != SQLITE_ROW)
+        return std::nullopt;
+    return columnValue(select, 0);
+}
+
+bool RegistryStore::writeValue(qint64 key, const QString &name, const RegValue &value)
+{
+    sqlite::Statement upsert(m_db,
+                             "INSERT INTO vals(key, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5) "
+                             "ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+    upsert.bind(1, key).bind(2, name).bind(3, fold(name)).bind(4, qint64(value.type));
+    switch (value.type) {
+    case RegType::Dword: upsert.bind(5, qint64(value.dword)); break;
+    case RegType::Sz: upsert.bind(5, value.text); break;
+    case RegType::Binary: upsert.bind(5, value.binary); break;
+    }
+    return upsert.exec();
+}
+
+bool RegistryStore::setValue(Hive hive, const QString &path, const QString &name, const RegValue &value)
+{
+    return transaction([&] {
+        const auto key = findKey(hive, path);
+        return key && writeValue(*key, name, value);
+    });
+}
+
+bool RegistryStore::createAndSetValue(Hive hive, const QString &path, const QString &name, const RegValue &value)
+{
+    return transaction([&] {
+        const auto key = ensureKey(hive, path);
+        return key && writeValue(*key, name, value);
+    });
+}
+
+bool RegistryStore::deleteValue(Hive hive, const QString &path, const QString &name)
+{
+    return transaction([&] {
+        const auto key = findKey(hive, path);
+        if (!key)
+            return false;
+        sqlite::Statement del(m_db, "DELETE FROM vals WHERE key = ?1 AND folded = ?2");
+        del.bind(1, *key).bind(2, fold(name));
+        return del.exec() && sqlite3_changes(m_db) > 0;
+    });
+}
+
+bool RegistryStore::deleteKey(Hive hive, const QString &path)
+{
+    if (splitPath(path).isEmpty())
+        return false;
+    return transaction([&] {
+        const auto key = findKey(hive, path);
+        if (!key)
+            return false;
+        sqlite::Statement delVals(m_db,
+                                  "WITH RECURSIVE sub(id) AS (SELECT ?1 UNION ALL "
+                                  "SELECT keys.id FROM keys JOIN sub ON keys.parent = sub.id) "
+                                  "DELETE FROM vals WHERE key IN (SELECT id FROM sub)");
+        sqlite::Statement delKeys(m_db,
+                                  "WITH RECURSIVE sub(id) AS (SELECT ?1 UNION ALL "
+                                  "SELECT keys.id FROM keys JOIN sub ON keys.parent = sub.id) "
+                                  "DELETE FROM keys WHERE id IN (SELECT id FROM sub)");
+        delVals.bind(1, *key);
+        delKeys.bind(1, *key);
+        return delVals.exec() && delKeys.exec();
+    });
+}
+
+QStringList RegistryStore::subkeys(Hive hive, const QString &path) const
+{
+    QStringList names;
+    const auto key = findKey(hive, path);
+    if (!key)
+        return names;
+    sqlite::Statement select(m_db, "SELECT name FROM keys WHERE parent = ?1 ORDER BY folded, id");
+    select.bind(1, *key);
+    while (select.step() == SQLITE_ROW)
+        names << select.columnText(0);
+    return names;
+}
+
+QList<NamedValue> RegistryStore::values(Hive hive, const QString &path) const
+{
+    QList<NamedValue> result;
+    const auto key = findKey(hive, path);
+    if (!key)
+        return result;
+    sqlite::Statement select(m_db, "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY rowid");
+    select.bind(1, *key);
+    while (select.step() == SQLITE_ROW) {
+        if (const auto value = columnValue(select, 1))
+            result << NamedValue{select.columnText(0), *value};
+    }
+    return result;
+}

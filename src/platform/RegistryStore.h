@@ -1,0 +1,82 @@
+#pragma once
+
+#include "platform/RegistryValue.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+struct sqlite3;
+
+// The per-user settings registry: hives of keys addressed by '\'-separated
+// paths, each key holding named values. Key and value names compare without
+// case; the spelling used when an item was first created is kept for display.
+// Backed by one SQLite file; every write is its own transaction.
+class RegistryStore
+{
+public:
+    enum class OpenStatus {
+        Opened,     // an existing store, readable and writable
+        Created,    // a new, empty store
+        Recovered,  // the old file was damaged: moved aside, a new store started
+        ReadOnly,   // the store can be read but not written
+        Unavailable // nothing could be opened; reads find nothing, writes fail
+    };
+    struct OpenResult
+    {
+        OpenStatus status = OpenStatus::Unavailable;
+        QString movedTo; // where a damaged file was put, for Recovered
+    };
+
+    RegistryStore();
+    ~RegistryStore();
+    RegistryStore(const RegistryStore &) = delete;
+    RegistryStore &operator=(const RegistryStore &) = delete;
+
+    OpenResult open(const QString &file);
+    void close();
+    bool isWritable() const { return m_writable; }
+    QString fileName() const { return m_file; }
+
+    bool keyExists(Hive hive, const QString &path) const;
+    // Creates the key and any missing parents; true when it exists afterwards.
+    bool createKey(Hive hive, const QString &path);
+    std::optional<RegValue> query(Hive hive, const QString &path, const QString &name) const;
+    // Sets a value in an existing key; fails when the key does not exist.
+    bool setValue(Hive hive, const QString &path, const QString &name, const RegValue &value);
+    // Creates the key when needed and sets the value, in one transaction.
+    bool createAndSetValue(Hive hive, const QString &path, const QString &name, const RegValue &value);
+    bool deleteValue(Hive hive, const QString &path, const QString &name);
+    // Deletes the key with all of its subkeys and values. A hive cannot be deleted.
+    bool deleteKey(Hive hive, const QString &path);
+
+    // Names of the direct subkeys, ordered by name without case.
+    QStringList subkeys(Hive hive, const QString &path) const;
+    // The key's values in the order they were first written.
+    QList<NamedValue> values(Hive hive, const QString &path) const;
+
+    // Runs several writes as one transaction: all of them land or none.
+    bool transaction(const std::function<bool()> &work);
+
+    static QStringList splitPath(const QString &path);
+    static QString hiveName(Hive hive);
+    static std::optional<Hive> hiveFromName(const QString &name);
+
+private:
+    std::optional<qint64> findKey(Hive hive, const QString &path) const;
+    std::optional<qint64> ensureKey(Hive hive, const QString &path);
+    bool writeValue(qint64 key, const QString &name, const RegValue &value);
+    bool initSchema();
+    bool checkIntegrity();
+    bool begin();
+    bool commit(bool ok);
+
+    sqlite3 *m_db = nullptr;
+    QString m_file;
+    bool m_writable = false;
+    int m_depth = 0;
+};
