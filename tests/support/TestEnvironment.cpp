@@ -1,0 +1,38 @@
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <atomic>
+
+TestEnvironment::TestEnvironment()
+    : m_root(QDir::tempPath() + QStringLiteral("/vesperal-test-XXXXXX"))
+{
+    const QString root = m_root.path();
+    for (const char *sub : {"home", "data", "config", "cache", "runtime"})
+        QDir().mkpath(root + QLatin1Char('/') + QLatin1String(sub));
+    QFile::setPermissions(root + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
+    qunsetenv("VESPERAL_PROFILE");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking");
+}
+
+QString TestEnvironment::runtimeDir() const
+{
+    return m_root.path() + QStringLiteral("/runtime");
+}
+
+QString freshProfileDir()
+{
+    static std::atomic<int> counter{0};
+    const QString dir = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/profile-")
+                        + QString::number(++counter);
+    QDir().mkpath(dir);
+    return dir;
+}

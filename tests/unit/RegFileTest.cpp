@@ -1,0 +1,140 @@
+#include "platform/RegFile.h"
+#include "platform/RegistryStore.h"
+
+#include "TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Stores
+{
+    Stores()
+    {
+        a.open(freshProfileDir() + QStringLiteral("/registry.db"));
+        b.open(freshProfileDir() + QStringLiteral("/registry.db"));
+    }
+    RegistryStore a;
+    RegistryStore b;
+};
+
+// Every key and value of a store, in order, as text.
+QString dump(const RegistryStore &store)
+{
+    QString out;
+    std::function<void(Hive, const QString &)> walk = [&](Hive hive, const QString &path) {
+        out += RegistryStore::hiveName(hive) + QLatin1Char('\\') + path + QLatin1Char('\n');
+        for (const NamedValue &nv : store.values(hive, path)) {
+            out += QStringLiteral("  %1 %2 %3 %4 %5\n")
+                       .arg(nv.name)
+                       .arg(int(nv.value.type))
+                       .arg(nv.value.dword)
+                       .arg(nv.value.text, QString::fromLatin1(nv.value.binary.toHex()));
+        }
+        for (const QString &sub : store.subkeys(hive, path))
+            walk(hive, path.isEmpty() ? sub : path + QLatin1Char('\\') + sub);
+    };
+    for (Hive hive : {Hive::CurrentUser, Hive::LocalMachine, Hive::ClassesRoot})
+        walk(hive, QString());
+    return out;
+}
+
+TEST(RegFile, ExportUsesTheRegistryEditorFormat)
+{
+    Stores s;
+    const QString key = QStringLiteral("Software\\Larkspurware\\Vesperal\\option");
+    s.a.createAndSetValue(Hive::CurrentUser, key, QStringLiteral("bSound"), RegValue::fromDword(10));
+    s.a.createAndSetValue(Hive::CurrentUser, key, QStringLiteral("logo"),
+                          RegValue::fromText(QStringLiteral("C:\\pics\\\"a\".gif")));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\Larkspurware\\Vesperal\\navigate"),
+                          QStringLiteral("lastvisit"), RegValue::fromBinary(QByteArray("a\n\0", 3)));
+    const QString text = QString::fromUtf8(RegFile::exportAll(s.a));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Windows Registry Editor Version 5.00\n\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("[HKEY_CURRENT_USER\\Software\\Larkspurware\\Vesperal\\option]\n"
+                                             "\"bSound\"=dword:0000000a\n"
+                                             "\"logo\"=\"C:\\\\pics\\\\\\\"a\\\".gif\"\n")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\"lastvisit\"=hex:61,0a,00\n")));
+    // Parent keys appear as sections of their own, as the editor writes them.
+    EXPECT_TRUE(text.contains(QStringLiteral("[HKEY_CURRENT_USER\\Software]\n")));
+}
+
+TEST(RegFile, RoundTripGivesTheSameStore)
+{
+    Stores s;
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\Microsoft\\Internet Explorer\\Main"),
+                          QStringLiteral("显示内部影像         "), RegValue::fromText(QStringLiteral("yes")));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("A"), QString(), RegValue::fromText(QStringLiteral("dflt")));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("A"), QStringLiteral("multi"),
+                          RegValue::fromText(QStringLiteral("line one\r\nline two")));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("A"), QStringLiteral("big"),
+                          RegValue::fromBinary(QByteArray(300, '\x7f')));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("A"), QStringLiteral("empty"), RegValue::fromBinary({}));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("A"), QStringLiteral("max"), RegValue::fromDword(0xffffffff));
+    s.a.createKey(Hive::LocalMachine, QStringLiteral("SOFTWARE\\Clients\\Mail\\Empty Key"));
+    s.a.createAndSetValue(Hive::ClassesRoot, QStringLiteral(".htm"), QStringLiteral("Content Type"),
+                          RegValue::fromText(QStringLiteral("text/html")));
+
+    const QByteArray exported = RegFile::exportAll(s.a);
+    const auto result = RegFile::import(s.b, exported);
+    ASSERT_TRUE(result.ok) << result.line << ": " << result.error.toStdString();
+    EXPECT_EQ(dump(s.b), dump(s.a));
+    EXPECT_EQ(RegFile::exportAll(s.b), exported);
+}
+
+TEST(RegFile, ImportReadsWhatTheEditorWrites)
+{
+    Stores s;
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Gone"), QStringLiteral("x"), RegValue::fromDword(1));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Keep"), QStringLiteral("drop"), RegValue::fromDword(1));
+    const QString file = QStringLiteral(
+        "Windows Registry Editor Version 5.00\r\n"
+        "\r\n"
+        "; a comment\r\n"
+        "[HKEY_CURRENT_USER\\Keep]\r\n"
+        "\"drop\"=-\r\n"
+        "\"wrapped\"=hex:01,02,\\\r\n"
+        "  03,04\r\n"
+        "@=\"default\"\r\n"
+        "\r\n"
+        "[-HKEY_CURRENT_USER\\Gone]\r\n"
+        "[HKCU\\Short]\r\n"
+        "\"n\"=dword:00000002\r\n");
+    // As the editor saves it: UTF-16 with a byte order mark.
+    QByteArray utf16("\xff\xfe", 2);
+    utf16 += QByteArray(reinterpret_cast<const char *>(file.utf16()), file.size() * 2);
+    const auto result = RegFile::import(s.a, utf16);
+    ASSERT_TRUE(result.ok) << result.line << ": " << result.error.toStdString();
+    EXPECT_FALSE(s.a.query(Hive::CurrentUser, QStringLiteral("Keep"), QStringLiteral("drop")));
+    EXPECT_EQ(s.a.query(Hive::CurrentUser, QStringLiteral("Keep"), QStringLiteral("wrapped"))->binary,
+              QByteArray("\x01\x02\x03\x04", 4));
+    EXPECT_EQ(s.a.query(Hive::CurrentUser, QStringLiteral("Keep"), QString())->text, QStringLiteral("default"));
+    EXPECT_FALSE(s.a.keyExists(Hive::CurrentUser, QStringLiteral("Gone")));
+    EXPECT_EQ(s.a.query(Hive::CurrentUser, QStringLiteral("Short"), QStringLiteral("n"))->dword, 2u);
+}
+
+TEST(RegFile, AMalformedLineNamesItsNumberAndWritesNothing)
+{
+    struct Case { const char *text; int line; };
+    const Case cases[] = {
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"ok\"=dword:00000001\n\"bad\"=dword:12\n", 4},
+        {"Windows Registry Editor Version 5.00\n\n[HKEY_NOWHERE\\A]\n", 3},
+        {"Windows Registry Editor Version 5.00\n\"orphan\"=\"value\"\n", 2},
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"open=\"x\"\n", 3},
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"x\"=hex:zz\n", 3},
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A]\n\"x\"=hex(7):00,00\n", 3},
+        {"Windows Registry Editor Version 5.00\n[HKEY_CURRENT_USER\\A\n", 2},
+        {"[HKEY_CURRENT_USER\\A]\n", 1},
+        {"Windows Registry Editor Version 5.00\n[-HKEY_CURRENT_USER]\n", 2},
+    };
+    for (const Case &c : cases) {
+        Stores s;
+        const auto result = RegFile::import(s.a, QByteArray(c.text));
+        EXPECT_FALSE(result.ok) << c.text;
+        EXPECT_EQ(result.line, c.line) << c.text;
+        EXPECT_FALSE(result.error.isEmpty());
+        EXPECT_FALSE(s.a.keyExists(Hive::CurrentUser, QStringLiteral("A"))) << c.text;
+    }
+}
+
+} // namespace

@@ -1,0 +1,189 @@
+#include "platform/RegistryStore.h"
+
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kApp = QStringLiteral("Software\\Larkspurware\\Vesperal");
+
+class RegistryStoreTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = freshProfileDir();
+        file = dir + QStringLiteral("/registry.db");
+        ASSERT_EQ(store.open(file).status, RegistryStore::OpenStatus::Created);
+    }
+    QString dir;
+    QString file;
+    RegistryStore store;
+};
+
+TEST_F(RegistryStoreTest, KeyAndValueNamesIgnoreCaseButKeepFirstSpelling)
+{
+    ASSERT_TRUE(store.createAndSetValue(Hive::CurrentUser, kApp + QStringLiteral("\\Settings"), QStringLiteral("TabTop"),
+                                        RegValue::fromDword(0)));
+    EXPECT_EQ(store.query(Hive::CurrentUser, kApp + QStringLiteral("\\settings"), QStringLiteral("tabtop"))->dword, 0u);
+    ASSERT_TRUE(store.setValue(Hive::CurrentUser, QStringLiteral("software\\LARKSPURWARE\\vesperal\\SETTINGS"),
+                               QStringLiteral("TABTOP"), RegValue::fromDword(1)));
+    EXPECT_EQ(store.subkeys(Hive::CurrentUser, kApp), QStringList{QStringLiteral("Settings")});
+    const auto values = store.values(Hive::CurrentUser, kApp + QStringLiteral("\\settings"));
+    ASSERT_EQ(values.size(), 1);
+    EXPECT_EQ(values[0].name, QStringLiteral("TabTop"));
+    EXPECT_EQ(values[0].value.dword, 1u);
+
+    // Non-ASCII names fold too, and stray separators do not matter.
+    ASSERT_TRUE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("\\Ä\\\\b\\"), QStringLiteral("Ñame"),
+                                        RegValue::fromText(QStringLiteral("中文"))));
+    EXPECT_EQ(store.query(Hive::CurrentUser, QStringLiteral("ä\\B"), QStringLiteral("ñAME"))->text,
+              QStringLiteral("中文"));
+}
+
+TEST_F(RegistryStoreTest, HivesAreSeparateAndTypesRoundTrip)
+{
+    const QString key = QStringLiteral("Software\\Test");
+    ASSERT_TRUE(store.createKey(Hive::LocalMachine, key));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, key));
+    EXPECT_FALSE(store.keyExists(Hive::ClassesRoot, key));
+
+    const QByteArray bytes("a\0b\xff\n", 5);
+    ASSERT_TRUE(store.setValue(Hive::LocalMachine, key, QStringLiteral("bin"), RegValue::fromBinary(bytes)));
+    ASSERT_TRUE(store.setValue(Hive::LocalMachine, key, QStringLiteral("big"), RegValue::fromDword(0xffffffffu)));
+    ASSERT_TRUE(store.setValue(Hive::LocalMachine, key, QString(), RegValue::fromText(QStringLiteral("default"))));
+    EXPECT_EQ(store.query(Hive::LocalMachine, key, QStringLiteral("bin"))->binary, bytes);
+    EXPECT_EQ(store.query(Hive::LocalMachine, key, QStringLiteral("big"))->dword, 0xffffffffu);
+    EXPECT_EQ(store.query(Hive::LocalMachine, key, QString())->text, QStringLiteral("default"));
+
+    // A value changes type when written with another one.
+    ASSERT_TRUE(store.setValue(Hive::LocalMachine, key, QStringLiteral("BIG"), RegValue::fromText(QStringLiteral("x"))));
+    EXPECT_EQ(store.query(Hive::LocalMachine, key, QStringLiteral("big"))->type, RegType::Sz);
+}
+
+TEST_F(RegistryStoreTest, SetValueNeedsAnExistingKey)
+{
+    EXPECT_FALSE(store.setValue(Hive::CurrentUser, QStringLiteral("Missing"), QStringLiteral("v"), RegValue::fromDword(1)));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("Missing")));
+    EXPECT_FALSE(store.deleteValue(Hive::CurrentUser, QStringLiteral("Missing"), QStringLiteral("v")));
+    EXPECT_FALSE(store.query(Hive::CurrentUser, QStringLiteral("Missing"), QStringLiteral("v")));
+}
+
+TEST_F(RegistryStoreTest, DeleteKeyRemovesTheWholeTreeAndNothingElse)
+{
+    for (const char *path : {"A\\B\\C", "A\\B\\D", "A\\E", "AB", "Z"}) {
+        ASSERT_TRUE(store.createAndSetValue(Hive::CurrentUser, QLatin1String(path), QStringLiteral("v"),
+                                            RegValue::fromDword(7)));
+    }
+    ASSERT_TRUE(store.deleteKey(Hive::CurrentUser, QStringLiteral("a\\b")));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("A\\B\\C")));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("A\\B")));
+    EXPECT_TRUE(store.keyExists(Hive::CurrentUser, QStringLiteral("A\\E")));
+    EXPECT_TRUE(store.keyExists(Hive::CurrentUser, QStringLiteral("AB")));
+
+    // Re-creating a deleted key starts empty.
+    ASSERT_TRUE(store.createKey(Hive::CurrentUser, QStringLiteral("A\\B\\C")));
+    EXPECT_TRUE(store.values(Hive::CurrentUser, QStringLiteral("A\\B\\C")).isEmpty());
+
+    EXPECT_FALSE(store.deleteKey(Hive::CurrentUser, QString())); // never a whole hive
+    EXPECT_FALSE(store.deleteKey(Hive::CurrentUser, QStringLiteral("Nope")));
+}
+
+TEST_F(RegistryStoreTest, EnumerationOrderIsStable)
+{
+    for (const char *name : {"zeta", "Alpha", "beta"})
+        ASSERT_TRUE(store.createKey(Hive::CurrentUser, QStringLiteral("K\\") + QLatin1String(name)));
+    EXPECT_EQ(store.subkeys(Hive::CurrentUser, QStringLiteral("K")),
+              (QStringList{QStringLiteral("Alpha"), QStringLiteral("beta"), QStringLiteral("zeta")}));
+
+    for (const char *name : {"z", "a", "m"})
+        ASSERT_TRUE(store.setValue(Hive::CurrentUser, QStringLiteral("K"), QLatin1String(name), RegValue::fromDword(1)));
+    ASSERT_TRUE(store.setValue(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("z"), RegValue::fromDword(2)));
+    QStringList names;
+    for (const auto &nv : store.values(Hive::CurrentUser, QStringLiteral("K")))
+        names << nv.name;
+    EXPECT_EQ(names, (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
+}
+
+TEST_F(RegistryStoreTest, TransactionIsAllOrNothing)
+{
+    EXPECT_FALSE(store.transaction([&] {
+        store.createAndSetValue(Hive::CurrentUser, QStringLiteral("T"), QStringLiteral("a"), RegValue::fromDword(1));
+        return false;
+    }));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("T")));
+    EXPECT_TRUE(store.transaction([&] {
+        return store.createAndSetValue(Hive::CurrentUser, QStringLiteral("T"), QStringLiteral("a"), RegValue::fromDword(1));
+    }));
+    EXPECT_TRUE(store.keyExists(Hive::CurrentUser, QStringLiteral("T")));
+}
+
+TEST_F(RegistryStoreTest, ValuesSurviveReopening)
+{
+    ASSERT_TRUE(store.createAndSetValue(Hive::ClassesRoot, QStringLiteral(".htm"), QString(),
+                                        RegValue::fromText(QStringLiteral("htmlfile"))));
+    store.close();
+    RegistryStore again;
+    EXPECT_EQ(again.open(file).status, RegistryStore::OpenStatus::Opened);
+    EXPECT_EQ(again.query(Hive::ClassesRoot, QStringLiteral(".HTM"), QString())->text, QStringLiteral("htmlfile"));
+}
+
+TEST(RegistryStoreRecovery, ADamagedFileIsMovedAsideNeverDeleted)
+{
+    const QString dir = freshProfileDir();
+    const QString file = dir + QStringLiteral("/registry.db");
+    for (const QByteArray &junk : {QByteArray("this is not a database at all, just some text\n").repeated(200),
+                                   QByteArray()}) {
+        QByteArray content = junk;
+        if (content.isEmpty()) {
+            // A real database whose pages were overwritten in the middle.
+            {
+                RegistryStore good;
+                good.open(file);
+                for (int i = 0; i < 200; ++i)
+                    good.createAndSetValue(Hive::CurrentUser, QStringLiteral("K%1").arg(i), QStringLiteral("v"),
+                                           RegValue::fromText(QString(200, QLatin1Char('x'))));
+            }
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+            content = f.readAll();
+            f.seek(4096 + 100);
+            f.write(QByteArray(8192, '\x5a'));
+            f.close();
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            content = f.readAll();
+        } else {
+            QFile f(file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(content);
+        }
+
+        RegistryStore store;
+        const auto result = store.open(file);
+        ASSERT_EQ(result.status, RegistryStore::OpenStatus::Recovered);
+        QFile aside(result.movedTo);
+        ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(aside.readAll(), content);
+        EXPECT_TRUE(store.isWritable());
+        EXPECT_TRUE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("New"), QStringLiteral("v"),
+                                            RegValue::fromDword(1)));
+        store.close();
+        QFile::remove(file);
+    }
+    EXPECT_EQ(QDir(dir).entryList({QStringLiteral("registry.db.corrupt-*")}).size(), 2);
+}
+
+TEST(RegistryStoreRecovery, AMissingDirectoryLeavesTheStoreUnavailable)
+{
+    RegistryStore store;
+    EXPECT_EQ(store.open(freshProfileDir() + QStringLiteral("/no/such/dir/registry.db")).status,
+              RegistryStore::OpenStatus::Unavailable);
+    EXPECT_FALSE(store.createKey(Hive::CurrentUser, QStringLiteral("A")));
+    EXPECT_FALSE(store.query(Hive::CurrentUser, QStringLiteral("A"), QStringLiteral("v")));
+}
+
+} // namespace
