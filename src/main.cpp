@@ -7,6 +7,7 @@
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QLoggingCategory>
 
 #include <cstdio>
 
@@ -31,33 +32,32 @@ int usageError(const QString &error)
 int main(int argc, char **argv)
 {
     // Jobs that need no window are done before any display is touched.
-    CommandLine line = CommandLine::parse(rawArguments(argc, argv));
-    if (line.error.isEmpty()) {
-        if (line.help) {
-            std::fputs(qPrintable(CommandLine::helpText()), stdout);
-            return 0;
-        }
-        if (line.version) {
-            std::fputs(qPrintable(CommandLine::versionText()), stdout);
-            return 0;
-        }
-        if (!line.exportRegistry.isEmpty() || !line.importRegistry.isEmpty()) {
-            QCoreApplication core(argc, argv);
-            const Paths paths = Paths::resolve(line.profile);
-            return line.exportRegistry.isEmpty() ? RegistryCommands::importFrom(paths, line.importRegistry)
-                                                 : RegistryCommands::exportTo(paths, line.exportRegistry);
-        }
+    const CommandLine line = CommandLine::parse(rawArguments(argc, argv));
+    if (!line.error.isEmpty())
+        return usageError(line.error);
+    if (line.help) {
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::fputs(qPrintable(CommandLine::versionText()), stdout);
+        return 0;
+    }
+    if (!line.exportRegistry.isEmpty() || !line.importRegistry.isEmpty()) {
+        QCoreApplication core(argc, argv);
+        const Paths paths = Paths::resolve(line.profile);
+        return line.exportRegistry.isEmpty() ? RegistryCommands::importFrom(paths, line.importRegistry)
+                                             : RegistryCommands::exportTo(paths, line.exportRegistry);
     }
 
     EngineSandbox::configure();
+    // The engine describes its GL set-up at every start; users need not see it.
+    if (!qEnvironmentVariableIsSet("QT_LOGGING_RULES"))
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QLatin1String(kAppName));
     QApplication::setApplicationDisplayName(QLatin1String(kProductName));
-    // The toolkit has now taken its own options (-platform, -display ...) out.
-    line = CommandLine::parse(QApplication::arguments().mid(1));
-    if (!line.error.isEmpty())
-        return usageError(line.error);
 
     QtMessageBoxes messages;
     Application vesperal(line, messages);

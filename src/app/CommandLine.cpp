@@ -38,6 +38,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption exportReg(QStringLiteral("export-registry"), {}, QStringLiteral("file"));
     const QCommandLineOption importReg(QStringLiteral("import-registry"), {}, QStringLiteral("file"));
     parser.addOptions({help, version, profile, exportReg, importReg});
+    // The toolkit's own options (-platform offscreen, -display :1 ...) are
+    // taken by the toolkit; they are known here only so they are not errors.
+    for (const char *name : {"platform", "display", "style", "stylesheet", "geometry", "qwindowgeometry",
+                             "qwindowtitle", "qwindowicon", "session", "platformpluginpath", "platformtheme",
+                             "plugin", "title", "name", "qmljsdebugger"}) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), {}, QStringLiteral("value")));
+    }
+    for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"})
+        parser.addOption(QCommandLineOption(QLatin1String(name)));
     // The parser takes the first item for the program name.
     if (!parser.parse(QStringList{QStringLiteral("vesperal")} + rest)) {
         line.error = parser.errorText();

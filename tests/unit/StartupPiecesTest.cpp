@@ -32,6 +32,10 @@ TEST(CommandLine, ParsesOptionsAndOneArgument)
               QStringLiteral("out.reg"));
     EXPECT_TRUE(CommandLine::parse({QStringLiteral("/Embedding")}).embedding);
     EXPECT_TRUE(CommandLine::parse({QStringLiteral("-automation")}).embedding);
+    const auto withToolkit = CommandLine::parse({QStringLiteral("-platform"), QStringLiteral("offscreen"),
+                                                 QStringLiteral("page.html")});
+    EXPECT_TRUE(withToolkit.error.isEmpty());
+    EXPECT_EQ(withToolkit.argument, QStringLiteral("page.html"));
 
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("a"), QStringLiteral("b")}).error.isEmpty());
     EXPECT_FALSE(CommandLine::parse({QStringLiteral("--bogus")}).error.isEmpty());
