@@ -1,0 +1,116 @@
+// Times the start of a browser: from starting its process to the moment the
+// first page has loaded (the page's load handler writes a console message,
+// which the engine passes to standard error).
+// Runs Vesperal (with a fresh profile each time) and the baseline program in
+// turn, prints the median of each and, last, their ratio.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <csignal>
+#include <unistd.h>
+
+namespace {
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const qsizetype n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+// Milliseconds until the page reported its load, or a negative number.
+const QByteArray kLoaded = "startup-benchmark-page-loaded";
+
+double timeOne(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    QByteArray err;
+    bool loaded = false;
+    double ms = -1;
+    QElapsedTimer clock;
+    QObject::connect(&process, &QProcess::readyReadStandardError, [&] {
+        err += process.readAllStandardError();
+        if (!loaded && err.contains(kLoaded)) {
+            loaded = true;
+            ms = double(clock.nsecsElapsed()) / 1e6;
+        }
+    });
+    clock.start();
+    process.start(program, args);
+    while (!loaded && clock.elapsed() < 60000 && process.state() != QProcess::NotRunning)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (!loaded)
+        std::fprintf(stderr, "%s", err.constData());
+    ::kill(pid_t(process.processId()), SIGTERM);
+    if (!process.waitForFinished(20000)) {
+        process.kill();
+        process.waitForFinished();
+    }
+    return ms;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: %s VESPERAL BASELINE [RUNS]\n", argv[0]);
+        return 2;
+    }
+    const QString vesperal = args[1];
+    const QString baseline = args[2];
+    const int runs = args.size() > 3 ? args[3].toInt() : 11;
+
+    QTemporaryDir work;
+    QDir().mkpath(work.path() + QStringLiteral("/runtime"));
+    QFile::setPermissions(work.path() + QStringLiteral("/runtime"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(work.path() + QStringLiteral("/runtime")));
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1"); // the same for both programs
+
+    // The engine writes page console messages to standard error under "js".
+    qputenv("QT_LOGGING_RULES", "js.debug=true;js.info=true;qt.webenginecontext.info=false");
+    const QString page = work.path() + QStringLiteral("/page.html");
+    QFile f(page);
+    f.open(QIODevice::WriteOnly);
+    f.write(QStringLiteral("<!doctype html><html><head><meta charset=utf-8><title>Start-up</title></head>"
+                           "<body><h1>Start-up benchmark</h1><p>A local page.</p><script>"
+                           "addEventListener('load', () => console.log('%1'));</script></body></html>")
+                .arg(QLatin1String(kLoaded))
+                .toUtf8());
+    f.close();
+
+    // One unmeasured run of each warms the disk cache.
+    timeOne(baseline, {page});
+    timeOne(vesperal, {QStringLiteral("--profile"), work.path() + QStringLiteral("/warm"), page});
+
+    QList<double> ours, theirs;
+    for (int i = 0; i < runs; ++i) {
+        const double b = timeOne(baseline, {page});
+        const double v = timeOne(vesperal,
+                                 {QStringLiteral("--profile"), work.path() + QStringLiteral("/run%1").arg(i), page});
+        if (b < 0 || v < 0) {
+            std::fprintf(stderr, "run %d: %s did not load the page\n", i, b < 0 ? "the baseline" : "vesperal");
+            return 1;
+        }
+        std::printf("run %d: baseline %.0f ms, vesperal %.0f ms\n", i, b, v);
+        std::fflush(stdout);
+        theirs << b;
+        ours << v;
+    }
+    std::printf("median baseline: %.0f ms\nmedian vesperal: %.0f ms\n", median(theirs), median(ours));
+    std::printf("ratio vesperal/baseline: %.3f\n", median(ours) / median(theirs));
+    return 0;
+}
