@@ -48,6 +48,6 @@ private:
 
     SettingsStore &m_settings;
     QPointer<QWebEngineView> m_view;
-    bool m_quiet = false;
+    bool m_quiet = false; // closing on a signal: the exit questions are skipped
     bool m_shutDown = false;
 };
