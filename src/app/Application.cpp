@@ -111,7 +111,7 @@ bool Application::start()
     return true;
 }
 
-bool Application::handOffToRunningInstance()
+void Application::handOffToRunningInstance()
 {
     const QString argument = absoluteIfFile(m_commandLine.argument);
     const bool fits = SingleInstance::fits(argument);
@@ -120,7 +120,7 @@ bool Application::handOffToRunningInstance()
     if (result == SingleInstance::HandOffResult::Failed) {
         m_messages.tell(nullptr, QStringLiteral("App:Fail to create share memory!"), MessageBoxes::Icon::Error);
         m_exitCode = 1;
-        return false;
+        return;
     }
     if (!fits) {
         m_messages.tell(nullptr,
@@ -129,9 +129,7 @@ bool Application::handOffToRunningInstance()
                             .arg(SingleInstance::kMaxRecord),
                         MessageBoxes::Icon::Warning);
         m_exitCode = 1;
-        return false;
     }
-    return true;
 }
 
 void Application::openStore()

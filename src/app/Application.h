@@ -39,7 +39,7 @@ public:
     CTMain *frame() const { return m_frame.get(); }
 
 private:
-    bool handOffToRunningInstance();
+    void handOffToRunningInstance();
     void openStore();
     void createFrame();
     void applySavedProxy();
