@@ -1,0 +1,107 @@
+#pragma once
+
+#include "pages/ElementInfo.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QWidget;
+class BrowserControl;
+
+// A page's request for a new window. It is answered while the signal that
+// carries it is handled: openIn() gives it a control to load into; a request
+// left unopened is refused.
+class NewWindowRequest
+{
+public:
+    virtual ~NewWindowRequest() = default;
+    virtual bool isUserInitiated() const = 0;
+    virtual QString requestedAddress() const = 0;
+    virtual void openIn(BrowserControl *control) = 0;
+};
+
+// The browser control of one Page: the operations the Pages call on the engine
+// and the events it raises. One implementation drives the real engine; tests
+// of the page logic use a fake that raises the events on demand.
+class BrowserControl : public QObject
+{
+    Q_OBJECT
+public:
+    // Which document an event is about: the top-level one or an inner frame.
+    enum class Frame { Top, Inner };
+    enum class Edit { Copy, Cut, Paste, SelectAll };
+
+    struct HistoryEntry
+    {
+        QString title;
+        QString address;
+    };
+
+    // Content the Page Host allows; the engine applies what it can of it.
+    struct ContentPolicy
+    {
+        bool images = true;
+        bool videos = true;
+        bool backgroundSounds = true;
+        bool scripts = true;
+        bool java = true;
+        bool plugins = true;
+    };
+
+    using QObject::QObject;
+
+    // The window that shows the page.
+    virtual QWidget *widget() = 0;
+
+    virtual void navigate(const QString &address) = 0;
+    virtual void stop() = 0;
+    // Level 3 and above reloads without the cache.
+    virtual void refresh(int level) = 0;
+    virtual void goBack() = 0;
+    virtual void goForward() = 0;
+    virtual bool canGoBack() const = 0;
+    virtual bool canGoForward() const = 0;
+    // Nearest first, at most `max` entries.
+    virtual QList<HistoryEntry> backEntries(int max) const = 0;
+    virtual QList<HistoryEntry> forwardEntries(int max) const = 0;
+    virtual void goToBackEntry(int i) = 0;
+    virtual void goToForwardEntry(int i) = 0;
+
+    // The address shown (empty when unknown) and the page's name for it.
+    virtual QString locationUrl() const = 0;
+    virtual QString locationName() const = 0;
+
+    virtual void runEdit(Edit command) = 0;
+    virtual void setContentPolicy(const ContentPolicy &policy) = 0;
+    // The text encoding used for documents that do not name their own.
+    virtual void setDefaultEncoding(const QString &charset) = 0;
+
+    // The document's focused element, as last reported by the page.
+    virtual std::optional<ElementInfo> activeElement() const = 0;
+
+signals:
+    void beforeNavigate2(BrowserControl::Frame frame);
+    void navigateComplete2(BrowserControl::Frame frame);
+    void documentComplete(BrowserControl::Frame frame);
+    void navigateError(BrowserControl::Frame frame);
+    void titleChange(const QString &text);
+    void statusTextChange(const QString &text);
+    void progressChange(int progress, int maximum);
+    void newWindow2(NewWindowRequest &request);
+    void setSecureLockIcon(int level);
+    // An uncaught script error in the page.
+    void scriptError(const QString &message, const QString &source, int line);
+    // A mouse button was released over an element.
+    void elementReleased(const ElementInfo &element);
+    // Enter was pressed; `active` is the focused element then.
+    void enterPressed(const ElementInfo &active, bool ctrl);
+    // Ctrl+Enter in a multi-line field submitted its form.
+    void formSubmittedByKey();
+};
+
+using ControlFactory = std::function<std::unique_ptr<BrowserControl>(QWidget *parent)>;

@@ -1,0 +1,41 @@
+#include "pages/CWebBrowser2.h"
+
+#include <QWidget>
+
+CWebBrowser2::CWebBrowser2(std::unique_ptr<BrowserControl> control, PageHost &host)
+    : m_control(std::move(control))
+    , m_host(host)
+{
+    title = QStringLiteral("about:blank");
+    connectEvents();
+}
+
+CWebBrowser2::~CWebBrowser2() = default;
+
+std::unique_ptr<BrowserControl> CWebBrowser2::releaseControl()
+{
+    if (m_control)
+        m_control->disconnect(this);
+    return std::move(m_control);
+}
+
+QString CWebBrowser2::address() const
+{
+    return m_control ? m_control->locationUrl() : QString();
+}
+
+void CWebBrowser2::setTabLabel(const QString &label)
+{
+    if (label == m_tabLabel)
+        return;
+    m_tabLabel = label;
+    emit tabChanged(this);
+}
+
+void CWebBrowser2::setTabImage(int image)
+{
+    if (image == m_tabImage)
+        return;
+    m_tabImage = image;
+    emit tabChanged(this);
+}

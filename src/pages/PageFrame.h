@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// What the Pages ask of the window around them.
+class PageFrame
+{
+public:
+    virtual ~PageFrame() = default;
+    virtual void setStatusText(const QString &text) = 0;
+    // The download progress of the active Page; a maximum of 0 hides it.
+    virtual void setProgress(int position, int maximum) = 0;
+    // The text of the security pane.
+    virtual void setSecurityText(const QString &text) = 0;
+    virtual void setFrameTitle(const QString &pageTitle) = 0;
+    virtual void setAddressText(const QString &address) = 0;
+    virtual void focusAddressBar() = 0;
+};

@@ -1,0 +1,477 @@
+#include "pages/PageHost.h"
+
+#include "app/AppSwitches.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/DroppedFile.h"
+#include "pages/PageFrame.h"
+#include "platform/Sounds.h"
+
+#include <QApplication>
+#include <QStackedLayout>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+const QString kBlank = QStringLiteral("about:blank");
+const QString kLoading = QStringLiteral("Loading...");
+
+} // namespace
+
+PageHost::PageHost(PageHostServices services, QWidget *parent)
+    : QWidget(parent)
+    , m_services(std::move(services))
+{
+    m_stack = new QStackedLayout(this);
+    m_stack->setContentsMargins(0, 0, 0, 0);
+}
+
+PageHost::~PageHost()
+{
+    // Pages go while the host and its services are still whole.
+    while (!m_list.isEmpty()) {
+        auto page = m_list.take(m_list.count() - 1);
+        auto control = page->releaseControl();
+        page.reset();
+        control.reset();
+    }
+    m_retired.clear();
+}
+
+CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
+{
+    std::unique_ptr<BrowserControl> control = m_services.controls ? m_services.controls(this) : nullptr;
+    if (!control || !control->widget())
+        return nullptr;
+    control->setContentPolicy(m_services.downloadFlags.policy());
+    m_stack->addWidget(control->widget());
+    auto owned = std::make_unique<CWebBrowser2>(std::move(control), *this);
+    CWebBrowser2 *page = owned.get();
+    page->setTabLabel(label);
+    page->setTabImage(0);
+
+    const bool toFront = front || m_services.switches.bNewWindowActive;
+    const int position = m_services.switches.bNewWindowFollow && !m_list.isEmpty() ? m_list.current() + 1
+                                                                                     : m_list.count();
+    if (m_list.previous() >= position && !m_list.isEmpty())
+        m_list.setPrevious(m_list.previous() + 1);
+    m_list.insert(position, std::move(owned));
+    if (toFront) {
+        m_list.setPrevious(m_list.current());
+        makeCurrent(position);
+        selectTab(position);
+    }
+    return page;
+}
+
+CWebBrowser2 *PageHost::CreatePage(const QString &address, bool front, bool reuseBlank, const QString &label)
+{
+    CWebBrowser2 *active = m_list.active();
+    if (reuseBlank && active && active->address() == kBlank) {
+        OpenInCurrentPage(address);
+        return nullptr;
+    }
+    if (m_list.isEmpty()) {
+        CreateFirstPage(address.isEmpty() ? kBlank : address);
+        CWebBrowser2 *first = m_list.active();
+        if (first)
+            first->setTabLabel(label);
+        return first;
+    }
+    CWebBrowser2 *page = insertPage(front, label);
+    if (!page)
+        return nullptr;
+    page->control()->navigate(address.isEmpty() ? kBlank : address);
+    return page;
+}
+
+CWebBrowser2 *PageHost::createWindowPage(const QString &label)
+{
+    CWebBrowser2 *page = insertPage(false, label);
+    if (!page)
+        return nullptr;
+    page->title = label;
+    page->state = CWebBrowser2::NewWindow;
+    return page;
+}
+
+void PageHost::OpenInCurrentPage(const QString &address)
+{
+    if (CWebBrowser2 *page = m_list.active()) {
+        if (!address.isEmpty())
+            page->control()->navigate(address);
+        return;
+    }
+    CreatePage(address, false, false, kLoading);
+}
+
+void PageHost::CreateFirstPage(const QString &address)
+{
+    if (!m_list.isEmpty())
+        return;
+    CWebBrowser2 *page = insertPage(false, kLoading);
+    if (!page)
+        return;
+    m_list.setPrevious(0);
+    makeCurrent(0);
+    selectTab(0);
+    page->control()->navigate(address.isEmpty() ? kBlank : address);
+}
+
+void PageHost::makeCurrent(int index)
+{
+    CWebBrowser2 *was = m_list.active();
+    // The glyph of a loaded Page that is no longer the active one.
+    if (was && was->index != index && was->tabImage() == 3)
+        was->setTabImage(2);
+    m_list.setCurrent(index);
+}
+
+void PageHost::showPage(CWebBrowser2 *page)
+{
+    m_stack->setCurrentWidget(page->control()->widget());
+    emit pageShown(page->index);
+}
+
+void PageHost::selectTab(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page)
+        return;
+    if (page->state != CWebBrowser2::Error && !page->isLocked())
+        page->setTabImage(3);
+    showPage(page);
+    m_services.frame.setAddressText(page->address());
+    page->control()->widget()->setFocus();
+    m_services.frame.setFrameTitle(page->title);
+}
+
+void PageHost::SelectPage(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page || index == m_list.current())
+        return;
+    m_list.setPrevious(m_list.current());
+    makeCurrent(index);
+    m_services.frame.setAddressText(page->address());
+    page->control()->widget()->setFocus();
+    if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
+        page->setTabImage(3);
+    showPage(page);
+    m_services.frame.setFrameTitle(page->title);
+}
+
+void PageHost::selectNeighbour(int step)
+{
+    const int n = m_list.count();
+    if (n < 2)
+        return;
+    const int index = ((m_list.current() + step) % n + n) % n;
+    CWebBrowser2 *page = m_list.at(index);
+    makeCurrent(index);
+    if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
+        page->setTabImage(3);
+    showPage(page);
+    m_services.frame.setAddressText(page->address());
+    m_services.frame.setFrameTitle(page->title);
+}
+
+void PageHost::CloseCurrentPage()
+{
+    ClosePageAt(m_list.current());
+}
+
+void PageHost::ClosePageAt(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page || page->isLocked())
+        return;
+    RememberClosedPage(index);
+    releaseLastClicked();
+    destroyPage(index);
+}
+
+void PageHost::CloseTabAt(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page || page->isLocked())
+        return;
+    if (index == m_list.current()) {
+        CloseCurrentPage();
+        return;
+    }
+    const int n = m_list.count();
+    if (n < 3) {
+        makeCurrent(0);
+        m_list.setPrevious(0);
+    } else {
+        const int current = m_list.current();
+        m_list.setPrevious(current == n - 1 ? current - 1 : current);
+    }
+    ClosePageAt(index);
+}
+
+void PageHost::middleClickTab(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page)
+        return;
+    m_list.setPrevious(m_list.current());
+    if (page->isLocked())
+        return;
+    if (m_list.count() < 3)
+        m_list.setPrevious(0);
+    ClosePageAt(index);
+}
+
+void PageHost::destroyPage(int i)
+{
+    auto page = m_list.take(i);
+    if (!page)
+        return;
+    int previous = m_list.previous();
+    if (previous >= i && previous > 0)
+        --previous;
+    m_list.setPrevious(std::min(previous, std::max(m_list.count() - 1, 0)));
+    const int current = m_list.current();
+    retire(page->releaseControl());
+    page.reset();
+
+    if (current < i)
+        return;
+    if (current > i) {
+        m_list.setCurrent(current - 1);
+        return;
+    }
+    if (m_list.isEmpty()) {
+        CreateFirstPage(kBlank);
+        return;
+    }
+    m_list.setCurrent(m_list.previous());
+    selectTab(m_list.current());
+}
+
+void PageHost::retire(std::unique_ptr<BrowserControl> control)
+{
+    if (!control)
+        return;
+    // The control may be in the middle of raising one of its own events:
+    // it is hidden now and deleted once control is back in the event loop.
+    control->disconnect();
+    if (QWidget *widget = control->widget()) {
+        m_stack->removeWidget(widget);
+        widget->hide();
+    }
+    m_retired.push_back(std::move(control));
+    if (!m_purgeQueued) {
+        m_purgeQueued = true;
+        QTimer::singleShot(0, this, &PageHost::purgeRetired);
+    }
+}
+
+void PageHost::purgeRetired()
+{
+    m_purgeQueued = false;
+    m_retired.clear();
+}
+
+void PageHost::RememberClosedPage(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page)
+        return;
+    const QString address = page->address();
+    if (address.isEmpty() || address == kBlank)
+        return;
+    m_list.closed().push(address, page->title.isEmpty() ? address : page->title);
+    m_list.closedChanged();
+}
+
+void PageHost::ReopenLastClosedPage()
+{
+    ClosedPageList &closed = m_list.closed();
+    if (closed.isEmpty())
+        return;
+    const QString address = closed.at(closed.newestSlot()).address;
+    if (address.isEmpty())
+        return;
+    CreatePage(address, false, true, kLoading);
+    closed.dropNewest();
+    m_list.closedChanged();
+}
+
+void PageHost::ReopenClosedPage(int slot)
+{
+    ClosedPageList &closed = m_list.closed();
+    if (!closed.holds(slot))
+        return;
+    CreatePage(closed.at(slot).address, false, true, kLoading);
+    closed.remove(slot);
+    m_list.closedChanged();
+}
+
+void PageHost::closeAll()
+{
+    for (int i = m_list.count() - 1; i >= 0; --i)
+        ClosePageAt(i);
+}
+
+void PageHost::closeAllBut(int keep)
+{
+    CWebBrowser2 *kept = m_list.at(keep);
+    if (!kept)
+        return;
+    m_list.setPrevious(keep);
+    for (int i = m_list.count() - 1; i > kept->index; --i)
+        ClosePageAt(i);
+    for (int i = kept->index - 1; i >= 0; --i)
+        ClosePageAt(i);
+}
+
+void PageHost::closeAllButTab(int keep)
+{
+    CWebBrowser2 *kept = m_list.at(keep);
+    if (!kept)
+        return;
+    for (int i = m_list.count() - 1; i > kept->index; --i)
+        CloseTabAt(i);
+    for (int i = kept->index - 1; i >= 0; --i)
+        CloseTabAt(i);
+}
+
+void PageHost::closeHostOf(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page)
+        return;
+    const QUrl url(page->address(), QUrl::StrictMode);
+    const QString host = url.host();
+    if (!url.isValid() || host.isEmpty())
+        return;
+    for (int i = m_list.count() - 1; i >= 0; --i) {
+        CWebBrowser2 *candidate = m_list.at(i);
+        if (candidate && candidate->address().contains(host))
+            CloseTabAt(i);
+    }
+}
+
+void PageHost::closeErrorPages()
+{
+    for (int i = m_list.count() - 1; i >= 0; --i) {
+        CWebBrowser2 *page = m_list.at(i);
+        if (page && page->state == CWebBrowser2::Error)
+            ClosePageAt(i);
+    }
+}
+
+void PageHost::toggleLock(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page)
+        return;
+    if (page->isLocked()) {
+        unlock(index);
+        return;
+    }
+    page->state = CWebBrowser2::Locked;
+    page->setTabImage(7);
+}
+
+void PageHost::unlock(int index)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    if (!page || !page->isLocked())
+        return;
+    page->state = CWebBrowser2::Normal;
+    page->setTabImage(isActive(page) ? 3 : 2);
+}
+
+void PageHost::refreshPage(int index, int level)
+{
+    if (CWebBrowser2 *page = m_list.at(index)) {
+        // The reload's own start records the pending navigation again.
+        page->pending = false;
+        page->control()->refresh(level);
+    }
+}
+
+void PageHost::stopPage(int index)
+{
+    if (CWebBrowser2 *page = m_list.at(index))
+        page->control()->stop();
+}
+
+void PageHost::refreshAll()
+{
+    for (int i = 0; i < m_list.count(); ++i)
+        refreshPage(i, 1);
+}
+
+void PageHost::stopAll()
+{
+    for (int i = 0; i < m_list.count(); ++i)
+        stopPage(i);
+}
+
+void PageHost::goHome(CWebBrowser2 *page)
+{
+    if (!page)
+        return;
+    const QString home = m_services.homeAddress ? m_services.homeAddress() : QString();
+    page->pending = false;
+    page->control()->navigate(home.isEmpty() ? kBlank : home);
+}
+
+void PageHost::openDroppedFiles(const QStringList &files, bool ctrl)
+{
+    for (int i = 0; i < files.size(); ++i) {
+        const QString address = DroppedFile::address(files[i]);
+        if (address.isEmpty())
+            continue;
+        if (i == 0 && !ctrl)
+            OpenInCurrentPage(address);
+        else
+            CreatePage(address, false, true, kLoading);
+    }
+}
+
+void PageHost::openDroppedText(const QString &text)
+{
+    if (DroppedFile::isScript(text))
+        return;
+    CreatePage(text.trimmed(), false, false, kLoading);
+}
+
+void PageHost::openTextInTab(int index, const QString &text)
+{
+    CWebBrowser2 *page = m_list.at(index);
+    // A script dragged out of one page must not run in another page's site.
+    if (!page || DroppedFile::isScript(text) || text.trimmed().isEmpty())
+        return;
+    page->setTabLabel(QStringLiteral("loading..."));
+    page->setTabImage(3);
+    page->control()->navigate(text.trimmed());
+}
+
+void PageHost::toggleContentSwitch(int command)
+{
+    if (!DownloadFlags::isSwitch(command))
+        return;
+    m_services.downloadFlags.toggle(command);
+    const auto policy = m_services.downloadFlags.policy();
+    for (int i = 0; i < m_list.count(); ++i)
+        m_list.at(i)->control()->setContentPolicy(policy);
+    refreshAll();
+}
+
+bool PageHost::focusInside() const
+{
+    QWidget *focus = QApplication::focusWidget();
+    return focus && isAncestorOf(focus);
+}
+
+void PageHost::playSound(const QString &wave)
+{
+    if (m_services.switches.bSound)
+        m_services.sounds.play(wave);
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "pages/BrowserControl.h"
+#include "pages/DownloadFlags.h"
+#include "pages/ElementInfo.h"
+#include "pages/PageList.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class AppSwitches;
+class CWebBrowser2;
+class MessageBoxes;
+class PageFrame;
+class QStackedLayout;
+class SoundPlayer;
+
+// What the Page Host is built with.
+struct PageHostServices
+{
+    ControlFactory controls;
+    AppSwitches &switches;
+    DownloadFlags &downloadFlags;
+    PageFrame &frame;
+    SoundPlayer &sounds;
+    MessageBoxes &messages;
+    // The home page, asked each time a Page goes home.
+    std::function<QString()> homeAddress;
+};
+
+// The frame's view: it owns the open Pages, shows the active one over its
+// whole area, and makes, selects, closes and reopens Pages.
+class PageHost : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit PageHost(PageHostServices services, QWidget *parent = nullptr);
+    ~PageHost() override;
+
+    PageList &list() { return m_list; }
+    const PageList &list() const { return m_list; }
+    CWebBrowser2 *activePage() const { return m_list.active(); }
+    bool isActive(const CWebBrowser2 *page) const { return page && page == m_list.active(); }
+
+    // Makes a Page (inserted after the active one or at the end, as the user
+    // chose), navigates it first to "about:blank", then to address. With
+    // reuseBlank and an active Page showing "about:blank", that Page loads
+    // the address instead and nothing is returned.
+    CWebBrowser2 *CreatePage(const QString &address, bool front, bool reuseBlank, const QString &label);
+    void OpenInCurrentPage(const QString &address);
+    // A Page for a window a page opened: the engine fills it.
+    CWebBrowser2 *createWindowPage(const QString &label);
+    // Only while there is no Page.
+    void CreateFirstPage(const QString &address);
+    // A tab click: the Page at index becomes the active one.
+    void SelectPage(int index);
+    // Previous (-1) or next (+1) Page, wrapping around.
+    void selectNeighbour(int step);
+
+    void CloseCurrentPage();
+    void ClosePageAt(int index);
+    void CloseTabAt(int index);
+    void RememberClosedPage(int index);
+    // A middle click on a tab: closes it and returns to the tab that was
+    // selected (with fewer than 3 tabs, to the first).
+    void middleClickTab(int index);
+    void ReopenLastClosedPage();
+    void ReopenClosedPage(int slot);
+
+    void closeAll();
+    void closeAllBut(int keep);
+    void closeAllButTab(int keep);
+    void closeHostOf(int index);
+    void closeErrorPages();
+
+    void toggleLock(int index);
+    void unlock(int index);
+    void refreshPage(int index, int level);
+    void stopPage(int index);
+    void refreshAll();
+    void stopAll();
+    void goHome(CWebBrowser2 *page);
+
+    // Drops on the frame: files (".url" and links resolved) and text.
+    void openDroppedFiles(const QStringList &files, bool ctrl);
+    void openDroppedText(const QString &text);
+    // Text dropped on a tab: that tab's Page loads it.
+    void openTextInTab(int index, const QString &text);
+
+    // The element under the last mouse release on, or focused at the last
+    // Enter in, the active Page; pop-up blocking lets one window through for it.
+    const std::optional<ElementInfo> &lastClicked() const { return m_lastClicked; }
+    void setLastClicked(const ElementInfo &element) { m_lastClicked = element; }
+    void releaseLastClicked() { m_lastClicked.reset(); }
+
+    // The content switches: flips, writes, tells every Page and refreshes them.
+    void toggleContentSwitch(int command);
+    DownloadFlags &downloadFlags() { return m_services.downloadFlags; }
+
+    // The tab the tab menu was opened on.
+    int menuTab() const { return m_menuTab; }
+    void setMenuTab(int index) { m_menuTab = index; }
+
+    bool focusInside() const;
+    void playSound(const QString &wave);
+
+    AppSwitches &switches() { return m_services.switches; }
+    PageFrame &frame() { return m_services.frame; }
+    MessageBoxes &messages() { return m_services.messages; }
+
+signals:
+    // The Page at index was brought up as the active one.
+    void pageShown(int index);
+
+private:
+    void selectTab(int index);
+    void showPage(CWebBrowser2 *page);
+    void destroyPage(int index);
+    void retire(std::unique_ptr<BrowserControl> control);
+    void purgeRetired();
+    void makeCurrent(int index);
+    CWebBrowser2 *insertPage(bool front, const QString &label);
+
+    PageHostServices m_services;
+    PageList m_list;
+    QStackedLayout *m_stack = nullptr;
+    std::optional<ElementInfo> m_lastClicked;
+    int m_menuTab = 0;
+    // Controls of closed Pages, deleted once their own events are over.
+    std::vector<std::unique_ptr<BrowserControl>> m_retired;
+    bool m_purgeQueued = false;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+// A Page Host over fake controls, with one Page showing http://a/.
+#include "app/AppSwitches.h"
+#include "app/SettingsStore.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/PageHost.h"
+#include "platform/RegistryStore.h"
+
+#include "FakeControl.h"
+#include "RecordingFrame.h"
+#include "RecordingMessageBoxes.h"
+#include "TestEnvironment.h"
+
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+class PageHostFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        registry.open(freshProfileDir() + QStringLiteral("/registry.db"));
+        flags.load();
+        host = std::make_unique<PageHost>(PageHostServices{controls.factory(), switches, flags, frame, sounds,
+                                                           messages, [] { return QStringLiteral("http://home/"); }});
+        host->CreateFirstPage(QStringLiteral("http://a/"));
+    }
+
+    static QString url(const QString &name) { return QStringLiteral("http://%1/").arg(name); }
+
+    // Opens Pages after the active one (or at the end), not brought up.
+    void open(const QStringList &names)
+    {
+        for (const QString &name : names)
+            host->CreatePage(url(name), false, false, QStringLiteral("Loading..."));
+    }
+
+    CWebBrowser2 *page(int i) const { return host->list().at(i); }
+    FakeControl *fake(int i) const { return static_cast<FakeControl *>(page(i)->control()); }
+
+    std::string state() const
+    {
+        QStringList parts;
+        const PageList &list = host->list();
+        for (int i = 0; i < list.count(); ++i) {
+            CWebBrowser2 *p = list.at(i);
+            EXPECT_EQ(p->index, i);
+            QString name = QUrl(p->address()).host();
+            if (name.isEmpty())
+                name = p->address() == QLatin1String("about:blank") ? QStringLiteral("blank")
+                       : p->address().isEmpty()                     ? QStringLiteral("new")
+                                                                    : p->address();
+            if (i == list.current())
+                name += QLatin1Char('*');
+            if (p->isLocked())
+                name += QLatin1Char('L');
+            if (p->state == CWebBrowser2::Error)
+                name += QLatin1Char('E');
+            parts << name;
+        }
+        return parts.join(QLatin1Char(' ')).toStdString();
+    }
+
+    QStringList closedAddresses() const
+    {
+        QStringList result;
+        const ClosedPageList &closed = host->list().closed();
+        for (int slot : closed.slotsNewestFirst())
+            result << QUrl(closed.at(slot).address).host();
+        return result;
+    }
+
+    RegistryStore registry;
+    SettingsStore settings{registry};
+    DownloadFlags flags{registry, settings};
+    AppSwitches switches;
+    FakeControls controls;
+    RecordingFrame frame;
+    RecordingSounds sounds;
+    RecordingMessageBoxes messages;
+    std::unique_ptr<PageHost> host;
+};
+
