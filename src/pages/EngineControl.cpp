@@ -1,0 +1,211 @@
+#include "pages/EngineControl.h"
+
+#include "pages/EnginePage.h"
+#include "pages/MediaFilter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QUrl>
+#include <QUuid>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+
+QString inputScriptSource()
+{
+    static const QString source = [] {
+        QFile file(QStringLiteral(":/js/page-input.js"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }();
+    return source;
+}
+
+ElementInfo elementFrom(const QJsonValue &value)
+{
+    const QJsonObject object = value.toObject();
+    return {object.value(QLatin1String("id")).toString(), object.value(QLatin1String("tag")).toString(),
+            object.value(QLatin1String("text")).toString()};
+}
+
+QList<BrowserControl::HistoryEntry> entries(const QList<QWebEngineHistoryItem> &items)
+{
+    QList<BrowserControl::HistoryEntry> result;
+    for (const QWebEngineHistoryItem &item : items)
+        result.append({item.title(), item.url().toString()});
+    return result;
+}
+
+} // namespace
+
+EngineControl::EngineControl(QWebEngineProfile *profile, QWidget *parent)
+    : m_view(new QWebEngineView(parent))
+{
+    m_page = new EnginePage(profile, *this, m_view);
+    m_media = new MediaFilter(m_page);
+    m_page->setUrlRequestInterceptor(m_media);
+
+    QWebEngineSettings *settings = m_page->settings();
+    // Every request for a window reaches our own pop-up rule.
+    settings->setAttribute(QWebEngineSettings::JavascriptCanOpenWindows, true);
+    // A local file must not read other local files nor reach the network.
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    m_view->setPage(m_page);
+
+    m_token = QStringLiteral("vesperal-input:%1:").arg(QUuid::createUuid().toString(QUuid::Id128));
+    m_page->setReportToken(m_token);
+    connect(m_page, &EnginePage::report, this, &EngineControl::onReport);
+    installInputScript();
+}
+
+EngineControl::~EngineControl()
+{
+    // The view owns the page; both go with the control.
+    delete m_view.data();
+}
+
+ControlFactory EngineControl::factory(QWebEngineProfile *profile)
+{
+    return [profile](QWidget *parent) -> std::unique_ptr<BrowserControl> {
+        return std::make_unique<EngineControl>(profile, parent);
+    };
+}
+
+void EngineControl::installInputScript()
+{
+    QWebEngineScript script;
+    script.setName(QStringLiteral("vesperal-page-input"));
+    script.setSourceCode(inputScriptSource().replace(QLatin1String("%TOKEN%"), m_token));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(false);
+    m_page->scripts().insert(script);
+}
+
+void EngineControl::onReport(const QByteArray &json)
+{
+    const QJsonObject message = QJsonDocument::fromJson(json).object();
+    const QString kind = message.value(QLatin1String("kind")).toString();
+    if (kind == QLatin1String("focus")) {
+        const ElementInfo element = elementFrom(message.value(QLatin1String("element")));
+        m_activeElement = element.id.isEmpty() ? std::nullopt : std::optional(element);
+    } else if (kind == QLatin1String("release")) {
+        emit elementReleased(elementFrom(message.value(QLatin1String("element"))));
+    } else if (kind == QLatin1String("enter")) {
+        emit enterPressed(elementFrom(message.value(QLatin1String("element"))),
+                          message.value(QLatin1String("ctrl")).toBool());
+    } else if (kind == QLatin1String("submitted")) {
+        emit formSubmittedByKey();
+    }
+}
+
+QWidget *EngineControl::widget()
+{
+    return m_view;
+}
+
+void EngineControl::navigate(const QString &address)
+{
+    m_activeElement.reset();
+    m_page->load(QUrl::fromUserInput(address, QDir::currentPath(), QUrl::AssumeLocalFile));
+}
+
+void EngineControl::stop()
+{
+    m_page->triggerAction(QWebEnginePage::Stop);
+}
+
+void EngineControl::refresh(int level)
+{
+    m_page->triggerAction(level >= 3 ? QWebEnginePage::ReloadAndBypassCache : QWebEnginePage::Reload);
+}
+
+void EngineControl::goBack()
+{
+    m_page->triggerAction(QWebEnginePage::Back);
+}
+
+void EngineControl::goForward()
+{
+    m_page->triggerAction(QWebEnginePage::Forward);
+}
+
+bool EngineControl::canGoBack() const
+{
+    return m_page->history()->canGoBack();
+}
+
+bool EngineControl::canGoForward() const
+{
+    return m_page->history()->canGoForward();
+}
+
+QList<BrowserControl::HistoryEntry> EngineControl::backEntries(int max) const
+{
+    QList<QWebEngineHistoryItem> items = m_page->history()->backItems(max);
+    std::reverse(items.begin(), items.end()); // nearest first
+    return entries(items);
+}
+
+QList<BrowserControl::HistoryEntry> EngineControl::forwardEntries(int max) const
+{
+    return entries(m_page->history()->forwardItems(max));
+}
+
+void EngineControl::goToBackEntry(int i)
+{
+    QList<QWebEngineHistoryItem> items = m_page->history()->backItems(i + 1);
+    if (items.size() == i + 1)
+        m_page->history()->goToItem(items.first());
+}
+
+void EngineControl::goToForwardEntry(int i)
+{
+    const QList<QWebEngineHistoryItem> items = m_page->history()->forwardItems(i + 1);
+    if (items.size() == i + 1)
+        m_page->history()->goToItem(items.last());
+}
+
+QString EngineControl::locationUrl() const
+{
+    return m_page->url().toString();
+}
+
+QString EngineControl::locationName() const
+{
+    return m_page->title();
+}
+
+void EngineControl::runEdit(Edit command)
+{
+    switch (command) {
+    case Edit::Copy: m_page->triggerAction(QWebEnginePage::Copy); break;
+    case Edit::Cut: m_page->triggerAction(QWebEnginePage::Cut); break;
+    case Edit::Paste: m_page->triggerAction(QWebEnginePage::Paste); break;
+    case Edit::SelectAll: m_page->triggerAction(QWebEnginePage::SelectAll); break;
+    }
+}
+
+void EngineControl::setContentPolicy(const ContentPolicy &policy)
+{
+    QWebEngineSettings *settings = m_page->settings();
+    settings->setAttribute(QWebEngineSettings::AutoLoadImages, policy.images);
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, policy.scripts);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, policy.plugins);
+    // Without background sounds, nothing plays before the user asks for it.
+    settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, !policy.backgroundSounds);
+    m_media->setPolicy(policy);
+}
+
+void EngineControl::setDefaultEncoding(const QString &charset)
+{
+    // "_autodetect" leaves the choice to the engine's own detection.
+    m_page->settings()->setDefaultTextEncoding(charset == QLatin1String("_autodetect") ? QString() : charset);
+}

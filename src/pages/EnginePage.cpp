@@ -1,0 +1,109 @@
+#include "pages/EnginePage.h"
+
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineNavigationRequest>
+#include <QWebEngineNewWindowRequest>
+
+namespace {
+
+// The engine's code for a load given up because another one replaced it.
+constexpr int kAborted = -3;
+
+// A page's request for a window, answered while the engine waits.
+class EngineWindowRequest : public NewWindowRequest
+{
+public:
+    explicit EngineWindowRequest(QWebEngineNewWindowRequest &request) : m_request(request) {}
+    bool isUserInitiated() const override { return m_request.isUserInitiated(); }
+    QString requestedAddress() const override { return m_request.requestedUrl().toString(); }
+    void openIn(BrowserControl *control) override;
+
+private:
+    QWebEngineNewWindowRequest &m_request;
+};
+
+} // namespace
+
+#include "pages/EngineControl.h"
+
+void EngineWindowRequest::openIn(BrowserControl *control)
+{
+    if (auto *engine = qobject_cast<EngineControl *>(control))
+        m_request.openIn(engine->page());
+}
+
+EnginePage::EnginePage(QWebEngineProfile *profile, BrowserControl &control, QObject *parent)
+    : QWebEnginePage(profile, parent)
+    , m_control(control)
+{
+    connect(this, &QWebEnginePage::loadingChanged, this, &EnginePage::onLoadingChanged);
+    connect(this, &QWebEnginePage::urlChanged, this, [this] {
+        // The new document is in place while the load goes on.
+        if (m_loading && !m_committed) {
+            m_committed = true;
+            emit m_control.navigateComplete2(BrowserControl::Frame::Top);
+        }
+    });
+    connect(this, &QWebEnginePage::titleChanged, &m_control, &BrowserControl::titleChange);
+    connect(this, &QWebEnginePage::linkHovered, &m_control, &BrowserControl::statusTextChange);
+    connect(this, &QWebEnginePage::loadProgress, this,
+            [this](int progress) { emit m_control.progressChange(progress, 100); });
+    connect(this, &QWebEnginePage::navigationRequested, this, [this](QWebEngineNavigationRequest &request) {
+        if (!request.isMainFrame())
+            emit m_control.beforeNavigate2(BrowserControl::Frame::Inner);
+    });
+    connect(this, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest &request) {
+        EngineWindowRequest wrapped(request);
+        emit m_control.newWindow2(wrapped);
+    });
+}
+
+void EnginePage::onLoadingChanged(const QWebEngineLoadingInfo &info)
+{
+    switch (info.status()) {
+    case QWebEngineLoadingInfo::LoadStartedStatus:
+        m_loading = true;
+        m_committed = false;
+        emit m_control.beforeNavigate2(BrowserControl::Frame::Top);
+        break;
+    case QWebEngineLoadingInfo::LoadSucceededStatus:
+        finishTopLoad(false);
+        break;
+    case QWebEngineLoadingInfo::LoadStoppedStatus:
+        finishTopLoad(false);
+        break;
+    case QWebEngineLoadingInfo::LoadFailedStatus:
+        finishTopLoad(info.errorCode() != kAborted);
+        break;
+    }
+}
+
+void EnginePage::finishTopLoad(bool failed)
+{
+    if (!m_loading)
+        return;
+    m_loading = false;
+    if (failed) {
+        emit m_control.navigateError(BrowserControl::Frame::Top);
+    } else {
+        if (!m_committed)
+            emit m_control.navigateComplete2(BrowserControl::Frame::Top);
+        // The engine refuses connections whose certificates it does not
+        // trust, so a page that came over https is a fully secured one.
+        emit m_control.setSecureLockIcon(url().scheme() == QLatin1String("https") ? 6 : 0);
+    }
+    m_committed = false;
+    emit m_control.documentComplete(BrowserControl::Frame::Top);
+}
+
+void EnginePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
+                                          int lineNumber, const QString &sourceID)
+{
+    if (!m_token.isEmpty() && message.startsWith(m_token)) {
+        emit report(message.mid(m_token.size()).toUtf8());
+        return;
+    }
+    if (level == ErrorMessageLevel && message.startsWith(QLatin1String("Uncaught")))
+        emit m_control.scriptError(message, sourceID, lineNumber);
+    QWebEnginePage::javaScriptConsoleMessage(level, message, lineNumber, sourceID);
+}
