@@ -10,6 +10,9 @@
 #include "app/StoreMessages.h"
 #include "frame/CTMain.h"
 #include "net/SessionProxy.h"
+#include "pages/DownloadFlags.h"
+#include "pages/EngineControl.h"
+#include "platform/Sounds.h"
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
@@ -88,6 +91,9 @@ bool Application::start()
     }
     m_addresses = MakerAddresses::load(m_settings);
 
+    // The engine takes the session's proxy when its network starts, which
+    // the first Page does: the saved proxy has to be in place before it.
+    applySavedProxy();
     createFrame();
 
     const QString lowVersion = BuildStamp::check(m_settings, m_addresses.download);
@@ -107,7 +113,6 @@ bool Application::start()
         m_frame->openAddress(InternetShortcut::resolve(m_commandLine.argument), true, true, kLoading);
 
     logo.reset();
-    applySavedProxy();
     return true;
 }
 
@@ -151,7 +156,11 @@ void Application::createFrame()
     m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
     m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
     m_profile->setCachePath(m_paths.engineCacheDir());
-    m_frame = std::make_unique<CTMain>(m_profile, m_settings);
+    m_downloadFlags = std::make_unique<DownloadFlags>(m_registry, m_settings);
+    m_downloadFlags->load();
+    m_sounds = std::make_unique<WaveSounds>(m_paths.dataDir());
+    m_frame = std::make_unique<CTMain>(FrameServices{EngineControl::factory(m_profile), m_settings, m_switches,
+                                                     *m_downloadFlags, *m_sounds, m_messages, m_addresses.website});
     connect(m_frame.get(), &CTMain::closing, this, [this] {
         // The window takes no more hand-offs; a later start becomes the instance.
         if (m_instance)
@@ -173,7 +182,7 @@ void Application::applySavedProxy()
     const QString proxy = m_settings.read(settings::curProxy);
     if (m_settings.read(settings::proxyEnable) == 1 && !proxy.isEmpty()) {
         if (!SessionProxy::setNamed(proxy))
-            m_messages.tell(m_frame.get(), QStringLiteral("设定代理失败."), MessageBoxes::Icon::Warning);
+            m_messages.tell(nullptr, QStringLiteral("设定代理失败."), MessageBoxes::Icon::Warning);
         return;
     }
     SessionProxy::setDirect();

@@ -12,6 +12,8 @@
 #include <memory>
 
 class CTMain;
+class DownloadFlags;
+class SoundPlayer;
 class MessageBoxes;
 class QWebEngineProfile;
 class ShutdownSignals;
@@ -55,6 +57,8 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<ShutdownSignals> m_signals;
     QWebEngineProfile *m_profile = nullptr;
+    std::unique_ptr<DownloadFlags> m_downloadFlags;
+    std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<CTMain> m_frame;
     int m_exitCode = 0;
 };

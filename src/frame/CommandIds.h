@@ -28,6 +28,7 @@ inline constexpr int ClosedPageLast = 25103;
 inline constexpr int NoClosedPages = 1;
 inline constexpr int PagesMenuPlaceholder = 32941;
 inline constexpr int PageEntryFirst = 29825; // + index
+inline constexpr int PageEntryLast = 30337;
 
 // The tab menu
 inline constexpr int LockMenuTab = 33063;

@@ -114,7 +114,8 @@ QWidget *EngineControl::widget()
 void EngineControl::navigate(const QString &address)
 {
     m_activeElement.reset();
-    m_page->load(QUrl::fromUserInput(address, QDir::currentPath(), QUrl::AssumeLocalFile));
+    m_requested = QUrl::fromUserInput(address, QDir::currentPath(), QUrl::AssumeLocalFile);
+    m_page->load(m_requested);
 }
 
 void EngineControl::stop()
@@ -175,7 +176,9 @@ void EngineControl::goToForwardEntry(int i)
 
 QString EngineControl::locationUrl() const
 {
-    return m_page->url().toString();
+    // Until the engine has started on the first address, that address.
+    const QUrl url = m_page->url();
+    return (url.isEmpty() ? m_requested : url).toString();
 }
 
 QString EngineControl::locationName() const

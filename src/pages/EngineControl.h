@@ -3,6 +3,7 @@
 #include "pages/BrowserControl.h"
 
 #include <QPointer>
+#include <QUrl>
 
 class EnginePage;
 class MediaFilter;
@@ -51,4 +52,5 @@ private:
     MediaFilter *m_media = nullptr;
     std::optional<ElementInfo> m_activeElement;
     QString m_token;
+    QUrl m_requested;
 };

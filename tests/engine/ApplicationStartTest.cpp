@@ -3,6 +3,10 @@
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "frame/CTMain.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/EngineControl.h"
+#include "pages/EnginePage.h"
+#include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
 
 #include "EngineWait.h"
@@ -51,7 +55,11 @@ protected:
         return app;
     }
 
-    QWebEnginePage *page(Application &app) { return app.frame()->pageView()->page(); }
+    QWebEnginePage *page(Application &app)
+    {
+        auto *control = static_cast<EngineControl *>(app.frame()->pageHost()->activePage()->control());
+        return control->page();
+    }
 
     QString profile;
     LoopbackHttpServer server;
@@ -138,8 +146,14 @@ TEST_F(ApplicationStartTest, AHandOffWhileADialogIsUpOnlyRaisesTheDialog)
 
     EXPECT_EQ(frame->receiveHandOff(QString()), SingleInstance::Answer::Activated);
     EXPECT_EQ(frame->receiveHandOff(server.url(QStringLiteral("/second"))), SingleInstance::Answer::Opened);
-    ASSERT_TRUE(waitForLoad(page(*app)));
-    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Second page - Vesperal Browser"));
+    // A new Page behind the active one (the first Page is not blank).
+    PageHost *host = frame->pageHost();
+    ASSERT_EQ(host->list().count(), 2);
+    auto *second = static_cast<EngineControl *>(host->list().at(1)->control());
+    ASSERT_TRUE(waitForLoad(second->page()));
+    EXPECT_EQ(host->list().at(1)->tabLabel(), QStringLiteral("Second page"));
+    EXPECT_EQ(host->list().current(), 0);
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("First page - Vesperal Browser"));
 }
 
 TEST_F(ApplicationStartTest, TheSavedProxyCarriesTheEnginesTraffic)
