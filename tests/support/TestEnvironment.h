@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <ostream>
 
 // A private HOME and XDG tree for one test process, so no test touches the
 // user's files. Made before the application object, removed at exit.
@@ -18,3 +21,14 @@ private:
 
 // A fresh profile directory inside the test environment.
 QString freshProfileDir();
+
+// Readable texts in test failures.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList &texts, std::ostream *out)
+{
+    *out << '[' << texts.join(QStringLiteral("|")).toStdString() << ']';
+}

@@ -1,0 +1,106 @@
+// The tab strip as the user handles it, with the mouse, over fake controls.
+#include "pages/TabStrip.h"
+
+#include "PageHostFixture.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+class TabStripTest : public PageHostFixture
+{
+protected:
+    void SetUp() override
+    {
+        PageHostFixture::SetUp();
+        switches.bNewWindowFollow = false;
+        strip = std::make_unique<TabStrip>(*host);
+        strip->resize(615, 24);
+        open({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+    }
+
+    void TearDown() override { strip.reset(); }
+
+    QPoint glyphOf(int i) const { return strip->tabRect(i).topLeft() + QPoint(8, 9); }
+    QPoint middleOf(int i) const { return strip->tabRect(i).center(); }
+
+    std::unique_ptr<TabStrip> strip;
+};
+
+TEST_F(TabStripTest, TabsShareTheWidthAndFollowTheList)
+{
+    EXPECT_EQ(strip->tabWidth(), 120);
+    EXPECT_EQ(strip->tabAt(QPoint(5, 5)), 0);
+    EXPECT_EQ(strip->tabAt(QPoint(599, 5)), 4);
+    EXPECT_EQ(strip->tabAt(QPoint(601, 5)), -1);
+    open({QStringLiteral("f")});
+    EXPECT_EQ(strip->tabWidth(), 100);
+    host->ClosePageAt(5);
+    host->ClosePageAt(4);
+    // The resize form widens them again.
+    EXPECT_EQ(strip->tabWidth(), 150);
+}
+
+TEST_F(TabStripTest, AClickSelectsAndCtrlClickOrTheCloseGlyphCloses)
+{
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, middleOf(2));
+    EXPECT_EQ(state(), "a b c* d e");
+    EXPECT_EQ(host->list().previous(), 0);
+    EXPECT_EQ(sounds.played, QStringList{QStringLiteral("TabSelect.wav")});
+
+    QTest::mouseClick(strip.get(), Qt::LeftButton, Qt::ControlModifier, middleOf(4));
+    EXPECT_EQ(state(), "a b c* d");
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, glyphOf(1));
+    EXPECT_EQ(state(), "a c* d");
+
+    // Pressed on one glyph, released on another: nothing closes.
+    QTest::mousePress(strip.get(), Qt::LeftButton, {}, glyphOf(0));
+    EXPECT_EQ(strip->glyphShown(0), 4);
+    QTest::mouseRelease(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    EXPECT_EQ(state(), "a c d*");
+
+    switches.bSound = false;
+    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, middleOf(0));
+    EXPECT_EQ(sounds.played.size(), 4); // one per press while sounds were on
+}
+
+TEST_F(TabStripTest, TheGlyphOfALockedTabUnlocksIt)
+{
+    host->toggleLock(2);
+    EXPECT_EQ(strip->toolTipAt(glyphOf(2)), QStringLiteral("Unlock"));
+    EXPECT_EQ(strip->toolTipAt(glyphOf(1)), QStringLiteral("Close"));
+    QTest::mousePress(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    EXPECT_EQ(strip->glyphShown(2), 8);
+    QTest::mouseRelease(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    EXPECT_EQ(state(), "a* b c d e");
+    EXPECT_EQ(page(2)->tabImage(), 2); // unlocked, not the active Page
+    QTest::mouseClick(strip.get(), Qt::LeftButton, Qt::ControlModifier, middleOf(2));
+    EXPECT_EQ(state(), "a* b d e");
+}
+
+TEST_F(TabStripTest, DoubleAndMiddleClicksClose)
+{
+    QTest::mouseDClick(strip.get(), Qt::LeftButton, {}, middleOf(3));
+    EXPECT_EQ(host->list().count(), 4);
+    EXPECT_EQ(closedAddresses(), QStringList{QStringLiteral("d")});
+
+    host->SelectPage(0);
+    QTest::mouseClick(strip.get(), Qt::MiddleButton, {}, middleOf(0));
+    EXPECT_EQ(state(), "b* c e");
+}
+
+TEST_F(TabStripTest, ARightClickOpensTheMenuForThatTab)
+{
+    QSignalSpy asked(strip.get(), &TabStrip::tabMenuRequested);
+    QTest::mouseClick(strip.get(), Qt::RightButton, {}, middleOf(3));
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0][0].toInt(), 3);
+    EXPECT_EQ(host->menuTab(), 3);
+    EXPECT_EQ(host->list().current(), 0); // the selection stays
+
+    fake(3)->finishLoad(url(QStringLiteral("d")), QStringLiteral("The D page"));
+    EXPECT_EQ(strip->toolTipAt(middleOf(3)), QStringLiteral("The D page"));
+}
+
+} // namespace
