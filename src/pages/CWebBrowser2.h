@@ -40,6 +40,8 @@ public:
     int tabImage() const { return m_tabImage; }
     void setTabLabel(const QString &label);
     void setTabImage(int image);
+    // Made for a window: the label from the link stays over "about:blank" titles.
+    void keepWindowLabel() { m_keepsWindowLabel = true; }
 
 signals:
     // The tab's label or glyph changed.
@@ -66,4 +68,5 @@ private:
     PageHost &m_host;
     QString m_tabLabel;
     int m_tabImage = 0;
+    bool m_keepsWindowLabel = false;
 };

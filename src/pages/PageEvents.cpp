@@ -93,9 +93,14 @@ void CWebBrowser2::onTitleChange(const QString &text)
 {
     if (text.isEmpty())
         return;
-    // A window opened from a link keeps the link's text until it has a title.
-    if (!(state == NewWindow && text.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0))
+    // A window opened from a link keeps the link's text until it has a
+    // title of its own: the engine names a window "about:blank" before, and
+    // sometimes after, the window's first navigation has started.
+    const bool blank = text.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0;
+    if (!(blank && (state == NewWindow || m_keepsWindowLabel)))
         setTabLabel(text);
+    if (!blank)
+        m_keepsWindowLabel = false;
     title = text;
     if (isActive())
         m_host.frame().setFrameTitle(text);

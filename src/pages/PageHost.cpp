@@ -92,6 +92,7 @@ CWebBrowser2 *PageHost::createWindowPage(const QString &label)
         return nullptr;
     page->title = label;
     page->state = CWebBrowser2::NewWindow;
+    page->keepWindowLabel();
     return page;
 }
 
