@@ -46,8 +46,13 @@ EnginePage::EnginePage(QWebEngineProfile *profile, BrowserControl &control, QObj
     });
     connect(this, &QWebEnginePage::titleChanged, &m_control, &BrowserControl::titleChange);
     connect(this, &QWebEnginePage::linkHovered, &m_control, &BrowserControl::statusTextChange);
-    connect(this, &QWebEnginePage::loadProgress, this,
-            [this](int progress) { emit m_control.progressChange(progress, 100); });
+    connect(this, &QWebEnginePage::loadProgress, this, [this](int progress) {
+        // -1 says the download is over, as at the end of the load.
+        if (m_loading && progress < 100)
+            emit m_control.progressChange(progress, 100);
+        else
+            emit m_control.progressChange(-1, 0);
+    });
     connect(this, &QWebEnginePage::navigationRequested, this, [this](QWebEngineNavigationRequest &request) {
         if (!request.isMainFrame())
             emit m_control.beforeNavigate2(BrowserControl::Frame::Inner);
@@ -93,6 +98,7 @@ void EnginePage::finishTopLoad(bool failed)
         emit m_control.setSecureLockIcon(url().scheme() == QLatin1String("https") ? 6 : 0);
     }
     m_committed = false;
+    emit m_control.progressChange(-1, 0);
     emit m_control.documentComplete(BrowserControl::Frame::Top);
 }
 

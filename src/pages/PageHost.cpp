@@ -131,6 +131,9 @@ void PageHost::makeCurrent(int index)
 void PageHost::showPage(CWebBrowser2 *page)
 {
     m_stack->setCurrentWidget(page->control()->widget());
+    // The progress pane follows the Page shown.
+    if (!page->isLoading())
+        m_services.frame.setProgress(0, 0);
     emit pageShown(page->index);
 }
 

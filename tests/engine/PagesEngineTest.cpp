@@ -25,6 +25,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+
 namespace {
 
 constexpr int kWait = 20000;
@@ -79,14 +82,11 @@ protected:
 
     QVariant run(int i, const QString &script)
     {
-        QVariant result;
-        bool done = false;
-        control(i)->page()->runJavaScript(script, [&](const QVariant &value) {
-            result = value;
-            done = true;
-        });
-        QTest::qWaitFor([&] { return done; }, kWait);
-        return result;
+        // Shared with the callback, which may come after a time-out.
+        auto answer = std::make_shared<std::optional<QVariant>>();
+        control(i)->page()->runJavaScript(script, [answer](const QVariant &value) { *answer = value; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return answer->has_value(); }, kWait)) << script.toStdString();
+        return answer->value_or(QVariant());
     }
 
     // The centre of an element of Page i, in the view's coordinates.
@@ -276,6 +276,8 @@ TEST_F(PagesEngineTest, AFailedLoadShowsTheErrorGlyphUntilTheNextLoad)
     EXPECT_EQ(page(0)->state, CWebBrowser2::Normal);
     EXPECT_EQ(frame.title, QStringLiteral("Target page"));
     EXPECT_EQ(frame.address, server.url(QStringLiteral("/target")));
+    // The progress pane goes once the load is over.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame.progress.second == 0; }, kWait));
 }
 
 TEST_F(PagesEngineTest, AnInnerFrameLoadingLeavesThePageLoaded)
