@@ -3,6 +3,8 @@
 // which the engine passes to standard error).
 // Runs Vesperal (with a fresh profile each time) and the baseline program in
 // turn, prints the median of each and, last, their ratio.
+#include "Median.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,13 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
 
 // Milliseconds until the page reported its load, or a negative number.
 const QByteArray kLoaded = "startup-benchmark-page-loaded";

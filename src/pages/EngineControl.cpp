@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QUrl>
+#include <QTimer>
 #include <QUuid>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
@@ -49,7 +50,6 @@ EngineControl::EngineControl(QWebEngineProfile *profile, QWidget *parent)
 {
     m_page = new EnginePage(profile, *this, m_view);
     m_media = new MediaFilter(m_page);
-    m_page->setUrlRequestInterceptor(m_media);
 
     QWebEngineSettings *settings = m_page->settings();
     // Every request for a window reaches our own pop-up rule.
@@ -106,6 +106,18 @@ void EngineControl::onReport(const QByteArray &json)
     }
 }
 
+void EngineControl::completeBlankLoad()
+{
+    // A real navigation since has taken its place.
+    if (!m_blankQueued)
+        return;
+    m_blankQueued = false;
+    emit beforeNavigate2(Frame::Top);
+    emit navigateComplete2(Frame::Top);
+    emit titleChange(QStringLiteral("about:blank"));
+    emit documentComplete(Frame::Top);
+}
+
 QWidget *EngineControl::widget()
 {
     return m_view;
@@ -115,6 +127,17 @@ void EngineControl::navigate(const QString &address)
 {
     m_activeElement.reset();
     m_requested = QUrl::fromUserInput(address, QDir::currentPath(), QUrl::AssumeLocalFile);
+    // A new page is blank already: loading "about:blank" into it would only
+    // start a renderer for nothing. Its load events come as a real load's do.
+    if (m_requested == QUrl(QStringLiteral("about:blank")) && !m_engineStarted) {
+        if (!m_blankQueued) {
+            m_blankQueued = true;
+            QTimer::singleShot(0, this, &EngineControl::completeBlankLoad);
+        }
+        return;
+    }
+    m_blankQueued = false;
+    m_engineStarted = true;
     m_page->load(m_requested);
 }
 
@@ -205,6 +228,10 @@ void EngineControl::setContentPolicy(const ContentPolicy &policy)
     // Without background sounds, nothing plays before the user asks for it.
     settings->setAttribute(QWebEngineSettings::PlaybackRequiresUserGesture, !policy.backgroundSounds);
     m_media->setPolicy(policy);
+    // Every request of a filtered page waits for the filter: only a page
+    // with something to refuse has one.
+    const bool filters = !policy.videos || !policy.backgroundSounds || !policy.java || !policy.plugins;
+    m_page->setUrlRequestInterceptor(filters ? m_media : nullptr);
 }
 
 void EngineControl::setDefaultEncoding(const QString &charset)

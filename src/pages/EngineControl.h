@@ -46,6 +46,7 @@ public:
 private:
     void installInputScript();
     void onReport(const QByteArray &json);
+    void completeBlankLoad();
 
     QPointer<QWebEngineView> m_view;
     EnginePage *m_page = nullptr;
@@ -53,4 +54,6 @@ private:
     std::optional<ElementInfo> m_activeElement;
     QString m_token;
     QUrl m_requested;
+    bool m_engineStarted = false; // the engine has been asked to load something
+    bool m_blankQueued = false;
 };

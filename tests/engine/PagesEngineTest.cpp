@@ -217,6 +217,49 @@ TEST_F(PagesEngineTest, ALocalFileReadsNeitherOtherFilesNorTheNetwork)
     EXPECT_FALSE(server.requests().contains(QStringLiteral("/data")));
 }
 
+TEST_F(PagesEngineTest, ImagesAndVideosSwitchedOffAreNeverFetched)
+{
+    server.route(QStringLiteral("/pic.png"), QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJAAAADUlEQVR42mP8z8BQDwAEhQGAhKmMIQAAAABJRU5ErkJggg=="), "image/png");
+    server.route(QStringLiteral("/clip.mp4"), QByteArray(64, '\0'), "video/mp4");
+    server.route(QStringLiteral("/media"),
+                 html(QStringLiteral("Media"), QStringLiteral("<img src='/pic.png'><video src='/clip.mp4' "
+                                                              "preload=auto></video>")));
+    host->toggleContentSwitch(cmd::LoadImages);
+    host->toggleContentSwitch(cmd::LoadVideos);
+    openFirst(QStringLiteral("/media"));
+    QTest::qWait(500);
+    EXPECT_FALSE(server.requests().contains(QStringLiteral("/pic.png")));
+    EXPECT_FALSE(server.requests().contains(QStringLiteral("/clip.mp4")));
+
+    // Switched on again: the Pages are refreshed and fetch both.
+    host->toggleContentSwitch(cmd::LoadImages);
+    host->toggleContentSwitch(cmd::LoadVideos);
+    EXPECT_TRUE(server.waitForRequest(QStringLiteral("/pic.png")));
+    EXPECT_TRUE(server.waitForRequest(QStringLiteral("/clip.mp4")));
+}
+
+TEST_F(PagesEngineTest, ABlankPageIsLoadedAtOnceAndAnAddressRightAfterWins)
+{
+    host->CreateFirstPage(QStringLiteral("about:blank"));
+    EXPECT_EQ(page(0)->address(), QStringLiteral("about:blank"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.addressFocused > 0; }, kWait));
+    EXPECT_FALSE(page(0)->isLoading());
+    EXPECT_EQ(page(0)->tabImage(), 3);
+
+    // A second blank Page, told at once to load an address: the blank load's
+    // events must not end the real load early.
+    CWebBrowser2 *made = host->CreatePage(QStringLiteral("about:blank"), true, false, QStringLiteral("Loading..."));
+    ASSERT_NE(made, nullptr);
+    host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
+    EXPECT_EQ(made->address(), server.url(QStringLiteral("/target")));
+    QTest::qWait(0);
+    ASSERT_TRUE(waitForLoad(control(1)->page(), kWait));
+    EXPECT_EQ(made->tabLabel(), QStringLiteral("Target page"));
+    EXPECT_EQ(made->tabImage(), 3);
+    EXPECT_FALSE(made->isLoading());
+    EXPECT_FALSE(control(1)->canGoBack()); // no blank entry before it
+}
+
 TEST_F(PagesEngineTest, WindowsOpenedWithoutAClickOrFromABackgroundPageAreRefused)
 {
     server.route(QStringLiteral("/popup"), html(QStringLiteral("Popup"), QStringLiteral("<p>popup</p>")));
