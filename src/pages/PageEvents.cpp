@@ -110,7 +110,9 @@ void CWebBrowser2::onStatusTextChange(const QString &text)
 {
     if (!isActive())
         return;
-    if (m_host.switches().NostatusText && !StatusFilter::isAddressLike(text))
+    // An empty text clears the pane: the mouse has left the link whose
+    // address it shows, and the address must not stay behind.
+    if (m_host.switches().NostatusText && !text.isEmpty() && !StatusFilter::isAddressLike(text))
         return;
     m_host.frame().setStatusText(text);
 }

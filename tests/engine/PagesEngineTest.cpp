@@ -353,6 +353,9 @@ TEST_F(PagesEngineTest, HoveringALinkShowsItsAddressInTheStatusBar)
     QTest::mouseMove(surface(0), at);
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.statusTexts.contains(server.url(QStringLiteral("/target"))); },
                                 kWait));
+    // Off the link, the address goes.
+    QTest::mouseMove(surface(0), at + QPoint(0, 200));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frame.statusTexts.last().isEmpty(); }, kWait));
 }
 
 TEST_F(PagesEngineTest, NoScriptIsWrittenAtOnceAndTurnsScriptsOff)

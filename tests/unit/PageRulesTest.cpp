@@ -161,7 +161,8 @@ TEST_F(PageEventsTest, OnlyTheActivePageSpeaksToTheFrame)
     emit fake(0)->statusTextChange(QStringLiteral("Waiting for a.example"));
     emit fake(0)->statusTextChange(QStringLiteral("javascript:go()"));
     emit fake(0)->statusTextChange(QStringLiteral("http://a/x"));
-    EXPECT_EQ(frame.statusTexts, (QStringList{"javascript:go()", "http://a/x"}));
+    emit fake(0)->statusTextChange(QString());
+    EXPECT_EQ(frame.statusTexts, (QStringList{"javascript:go()", "http://a/x", ""}));
 
     host->SelectPage(1);
     EXPECT_EQ(frame.title, QStringLiteral("Page B"));
