@@ -3,6 +3,7 @@
 // which the engine passes to standard error).
 // Runs Vesperal (with a fresh profile each time) and the baseline program in
 // turn, prints the median of each and, last, their ratio.
+#include "BenchEnvironment.h"
 #include "Median.h"
 
 #include <QCoreApplication>
@@ -66,14 +67,7 @@ int main(int argc, char **argv)
     const int runs = args.size() > 3 ? args[3].toInt() : 11;
 
     QTemporaryDir work;
-    QDir().mkpath(work.path() + QStringLiteral("/runtime"));
-    QFile::setPermissions(work.path() + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(work.path() + QStringLiteral("/runtime")));
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1"); // the same for both programs
+    prepareBenchEnvironment(work.path());
 
     // The engine writes page console messages to standard error under "js".
     qputenv("QT_LOGGING_RULES", "js.debug=true;js.info=true;qt.webenginecontext.info=false");

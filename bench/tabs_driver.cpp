@@ -3,6 +3,7 @@
 // Prints each run, the medians, and last the ratios Vesperal/baseline of the
 // time until all are loaded, the memory of the process tree then, and the
 // time to close them all.
+#include "BenchEnvironment.h"
 #include "Median.h"
 
 #include <QCoreApplication>
@@ -13,7 +14,6 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -68,14 +68,7 @@ int main(int argc, char **argv)
     const QString tabs = args.size() > 4 ? args[4] : QStringLiteral("20");
 
     QTemporaryDir work;
-    const QString runtime = work.path() + QStringLiteral("/runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1"); // the same for both programs
+    prepareBenchEnvironment(work.path());
     qputenv("QT_LOGGING_RULES", "qt.webenginecontext.info=false");
 
     const QString page = work.path() + QStringLiteral("/page.html");
