@@ -9,6 +9,8 @@
 #include "pages/StatusFilter.h"
 #include "ui/MessageBoxes.h"
 
+#include <QPointer>
+#include <QScopeGuard>
 #include <QWidget>
 
 void CWebBrowser2::connectEvents()
@@ -157,6 +159,19 @@ void CWebBrowser2::onScriptError(const QString &message, const QString &source, 
             m_host.frame().setStatusText(QStringLiteral("脚本错误!"));
         return;
     }
+    // A page that fails on a timer must not stack box upon box: while one
+    // error is shown, the next ones only reach the status bar.
+    if (m_host.isShowingScriptError()) {
+        if (isActive())
+            m_host.frame().setStatusText(QStringLiteral("脚本错误!"));
+        return;
+    }
+    m_host.setShowingScriptError(true);
+    // The box runs its own event loop: the host may be all that is left after it.
+    const auto done = qScopeGuard([host = QPointer<PageHost>(&m_host)] {
+        if (host)
+            host->setShowingScriptError(false);
+    });
     m_host.messages().tell(m_control->widget(),
                            QStringLiteral("%1\n\n%2\n行: %3").arg(message, source).arg(line),
                            MessageBoxes::Icon::Warning, QStringLiteral("脚本错误"));

@@ -106,6 +106,10 @@ public:
     int menuTab() const { return m_menuTab; }
     void setMenuTab(int index) { m_menuTab = index; }
 
+    // Whether a script error box is up.
+    bool isShowingScriptError() const { return m_scriptErrorShown; }
+    void setShowingScriptError(bool shown) { m_scriptErrorShown = shown; }
+
     bool focusInside() const;
     void playSound(const QString &wave);
 
@@ -134,4 +138,5 @@ private:
     // Controls of closed Pages, deleted once their own events are over.
     std::vector<std::unique_ptr<BrowserControl>> m_retired;
     bool m_purgeQueued = false;
+    bool m_scriptErrorShown = false;
 };

@@ -225,8 +225,12 @@ TEST_F(PageEventsTest, ScriptErrorsGoToTheStatusBarWhileSilent)
     EXPECT_EQ(frame.statusTexts, QStringList{"脚本错误!"});
     EXPECT_TRUE(messages.told.isEmpty());
     switches.bSilent = false;
+    // An error on a timer while the box is up does not stack a second box.
+    messages.whileShown = [&] { emit fake(0)->scriptError(QStringLiteral("Uncaught again"), url("a"), 4); };
     emit fake(0)->scriptError(QStringLiteral("Uncaught ReferenceError: x"), url("a"), 3);
-    ASSERT_EQ(messages.told.size(), 1);
+    EXPECT_EQ(frame.statusTexts, (QStringList{"脚本错误!", "脚本错误!"}));
+    emit fake(0)->scriptError(QStringLiteral("Uncaught later"), url("a"), 5);
+    ASSERT_EQ(messages.told.size(), 2);
     EXPECT_TRUE(messages.told[0].contains(QStringLiteral("ReferenceError")));
     EXPECT_TRUE(messages.told[0].contains(QStringLiteral("3")));
 }
