@@ -430,7 +430,8 @@ void PageHost::openDroppedFiles(const QStringList &files, bool ctrl)
 {
     for (int i = 0; i < files.size(); ++i) {
         const QString address = DroppedFile::address(files[i]);
-        if (address.isEmpty())
+        // A shortcut may hold a script: it would run in the active Page's site.
+        if (address.isEmpty() || DroppedFile::isScript(address))
             continue;
         if (i == 0 && !ctrl)
             OpenInCurrentPage(address);

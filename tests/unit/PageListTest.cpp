@@ -208,6 +208,12 @@ TEST_F(PageListTest, DroppedTextAndFiles)
     EXPECT_EQ(state(), "d* e c"); // the first file opened in the active Page
     host->openDroppedFiles({shortcut}, true);
     EXPECT_EQ(state(), "d* d e c");
+
+    const QString script = dir.filePath(QStringLiteral("evil.url"));
+    write(script, "[InternetShortcut]\r\nURL=javascript:alert(document.cookie)\r\n");
+    host->openDroppedFiles({script}, false);
+    EXPECT_EQ(state(), "d* d e c");
+    EXPECT_EQ(fake(0)->navigated.last(), "http://d/");
 }
 
 } // namespace
