@@ -48,9 +48,9 @@ public:
     bool isActive(const CWebBrowser2 *page) const { return page && page == m_list.active(); }
 
     // Makes a Page (inserted after the active one or at the end, as the user
-    // chose), navigates it first to "about:blank", then to address. With
-    // reuseBlank and an active Page showing "about:blank", that Page loads
-    // the address instead and nothing is returned.
+    // chose) and navigates it to the address, or to "about:blank" without
+    // one. With reuseBlank and an active Page showing "about:blank", that
+    // Page loads the address instead and nothing is returned.
     CWebBrowser2 *CreatePage(const QString &address, bool front, bool reuseBlank, const QString &label);
     void OpenInCurrentPage(const QString &address);
     // A Page for a window a page opened: the engine fills it.
