@@ -12,7 +12,7 @@ constexpr std::array kInts{
     NoScript, NoActivex, NoJava, startuptype, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
     proxyEnable, enableMulti, changeIpTimer, proxyIndex, cleanShow, cleanAddress, cleanCache, cleanCookie,
     cleanFindPC, cleanFormPass, cleanForm, cleanFindFile, cleanHistory, cleanRecent, cleanRecyclebin,
-    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos,
+    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos, textLabels,
 };
 
 constexpr std::array kTexts{

@@ -96,6 +96,10 @@ inline constexpr IntSetting cleanSearch{"cleandlg", "Search", 0};
 inline constexpr IntSetting cleanTemp{"cleandlg", "temp", 0};
 inline constexpr IntSetting cleanAll{"cleandlg", "ALL", 0};
 
+// UISettings: the bars' layout, as the window saves it, and the text labels
+inline constexpr BinarySetting barLayout{"UISettings", "BarLayout"};
+inline constexpr IntSetting textLabels{"UISettings", "TextLabels", 0};
+
 // version, Tip, agent
 inline constexpr TextSetting build{"version", "build", ""};
 inline constexpr IntSetting tipStartUp{"Tip", "StartUp", 0};

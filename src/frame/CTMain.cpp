@@ -5,32 +5,46 @@
 #include "app/InternetShortcut.h"
 #include "app/SettingsStore.h"
 #include "app/SettingsTable.h"
-#include "frame/MenuTable.h"
+#include "frame/CommandIds.h"
+#include "frame/CommandTable.h"
+#include "frame/FrameCommandIds.h"
+#include "frame/FrameCommands.h"
+#include "frame/KeyboardMapDialog.h"
+#include "frame/MenuLayout.h"
+#include "net/OfflineGate.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
 #include "pages/PageHost.h"
 #include "pages/TabStrip.h"
+#include "platform/GlobalHotKey.h"
 #include "platform/RegistryStore.h"
+#include "ui/BarArea.h"
+#include "ui/BusyIndicator.h"
+#include "ui/StatusPanes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProgressBar>
-#include <QShortcut>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
-#include <QVBoxLayout>
 
 namespace {
 
 const QString kTitleSuffix = QStringLiteral(" - ") + QLatin1String(kProductName);
 const QString kBlank = QStringLiteral("about:blank");
+
+// The standard tool bar's buttons, in order; 0 is a separator.
+constexpr int kStandardButtons[] = {cmd::Back,     cmd::Forward,         cmd::Stop, cmd::Refresh,
+                                    cmd::Home,     0,                    cmd::NewPage,
+                                    cmd::ReopenLastClosed, cmd::CloseCurrentPage, 0, cmd::FullScreen};
 
 } // namespace
 
@@ -41,38 +55,60 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     setWindowTitle(QLatin1String(kProductName));
     resize(1024, 768);
     setAcceptDrops(true);
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
-    buildStatusBar();
-    buildAddressBar();
+    m_panes = new StatusPanes(statusBar());
+    connect(m_panes, &StatusPanes::paneDoubleClicked, this, [this](int id) { runCommand(id); });
+    // The free memory is read again now and then while no Page loads.
+    auto *memoryTimer = new QTimer(this);
+    memoryTimer->start(2000);
+    connect(memoryTimer, &QTimer::timeout, this, [this] {
+        if (!m_panes->showsProgress())
+            m_panes->refreshMemory();
+    });
 
-    auto *centre = new QWidget(this);
-    auto *layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
+    m_address = new QLineEdit(this);
+    m_address->setObjectName(QStringLiteral("address"));
+    m_address->setClearButtonEnabled(true);
+    connect(m_address, &QLineEdit::returnPressed, this, [this] { runCommand(cmd::Go); });
+
     m_host = new PageHost(PageHostServices{m_services.controls, m_services.switches, m_services.downloadFlags,
                                            *this, m_services.sounds, m_services.messages,
                                            [this] { return homeAddress(); }},
-                          centre);
-    m_tabs = new TabStrip(*m_host, centre);
-    layout->addWidget(m_tabs);
-    layout->addWidget(m_host, 1);
-    setCentralWidget(centre);
+                          this);
+    setCentralWidget(m_host);
+    m_tabs = new TabStrip(*m_host, this);
     connect(m_tabs, &TabStrip::tabMenuRequested, this, &CTMain::showTabMenu);
-
     m_commands = new PageCommands(*m_host, m_services.settings.registry(), m_services.makerWebsite, this);
-    buildMenus();
 
-    // Previous and next Page, round the list.
-    connect(new QShortcut(QKeySequence(Qt::Key_F2), this), &QShortcut::activated, this,
-            [this] {
-                if (m_host)
-                    m_host->selectNeighbour(-1);
-            });
-    connect(new QShortcut(QKeySequence(Qt::Key_F3), this), &QShortcut::activated, this,
-            [this] {
-                if (m_host)
-                    m_host->selectNeighbour(+1);
-            });
+    m_busy = new BusyIndicator(this);
+    auto *menuBar = new QMenuBar(this);
+    menuBar->setObjectName(QStringLiteral("menuBar"));
+    m_bars = new BarArea(*this, menuBar, m_busy, m_address, m_tabs);
+
+    m_explorerBar = new QDockWidget(QStringLiteral("工作区栏"), this);
+    m_explorerBar->setObjectName(QStringLiteral("explorerBar"));
+    m_explorerBar->setWidget(new QWidget(m_explorerBar));
+    m_explorerBar->resize(200, 200);
+    addDockWidget(Qt::LeftDockWidgetArea, m_explorerBar);
+    m_explorerBar->hide();
+
+    m_hotKey = new GlobalHotKey(this);
+    if (m_services.profile)
+        m_offline = new OfflineGate(m_services.profile, this);
+    m_frameCommands = new FrameCommands(FrameParts{*this, *m_bars, *m_panes, *m_host, *m_tabs, *m_explorerBar,
+                                                   m_services.settings, m_services.switches, m_services.sounds,
+                                                   m_services.messages, *m_hotKey, m_offline,
+                                                   m_services.dataDir + QStringLiteral("/help/index.html")},
+                                        this);
+
+    buildActions();
+    buildMenus(menuBar);
+    buildToolBars();
+    const QByteArray layout = m_services.settings.read(settings::barLayout);
+    if (!layout.isEmpty())
+        restoreState(layout);
+    m_frameCommands->restore();
 
     m_host->CreateFirstPage(kBlank);
 }
@@ -82,112 +118,131 @@ CTMain::~CTMain()
     shutdown();
 }
 
-void CTMain::buildStatusBar()
+void CTMain::buildActions()
 {
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("statusText"));
-    m_status->setMinimumWidth(1);
-    m_progress = new QProgressBar(this);
-    m_progress->setObjectName(QStringLiteral("progress"));
-    m_progress->setMaximumWidth(120);
-    m_progress->setTextVisible(false);
-    m_progress->hide();
-    m_security = new QLabel(this);
-    m_security->setObjectName(QStringLiteral("security"));
-    statusBar()->addWidget(m_status, 1);
-    statusBar()->addPermanentWidget(m_progress);
-    statusBar()->addPermanentWidget(m_security);
-}
-
-void CTMain::buildAddressBar()
-{
-    QToolBar *bar = addToolBar(QStringLiteral("地址"));
-    bar->setObjectName(QStringLiteral("addressBar"));
-    bar->setMovable(false);
-    bar->addWidget(new QLabel(QStringLiteral("地址 "), bar));
-    m_address = new QLineEdit(bar);
-    m_address->setObjectName(QStringLiteral("address"));
-    m_address->setClearButtonEnabled(true);
-    bar->addWidget(m_address);
-    connect(m_address, &QLineEdit::returnPressed, this, [this] {
-        const QString text = m_address->text().trimmed();
-        if (!text.isEmpty())
-            m_host->OpenInCurrentPage(text);
-    });
-}
-
-void CTMain::buildMenus()
-{
-    auto dispatch = [this](QAction *action) {
-        bool ok = false;
-        const int id = action->data().toInt(&ok);
-        if (ok && id > 0)
-            runCommand(id);
-    };
-    auto addCommands = [this](QMenu *menu, const QList<MenuItem> &items) {
-        for (const MenuItem &item : items) {
-            if (item.kind == MenuItem::Separator) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction *action = menu->addAction(item.text);
-            action->setData(item.id);
-            action->setCheckable(item.checkable);
-            if (!item.keys.isEmpty()) {
-                action->setShortcuts(item.keys);
-                // Keys work with the menu bar closed too.
-                addAction(action);
-            }
+    for (const CommandInfo &info : CommandTable::all()) {
+        auto *action = new QAction(info.text, this);
+        action->setData(info.id);
+        action->setStatusTip(info.prompt);
+        action->setCheckable(info.checkable);
+        if (!info.icon.isEmpty())
+            action->setIcon(QIcon::fromTheme(info.icon, style()->standardIcon(info.fallback)));
+        if (!info.keys.isEmpty()) {
+            action->setShortcuts(info.keys);
+            // Keys work with the menus closed and the bars hidden.
+            addAction(action);
         }
-    };
-    for (const MenuSpec &spec : MenuTable::menus()) {
-        QMenu *menu = menuBar()->addMenu(spec.title);
-        connect(menu, &QMenu::triggered, this, dispatch);
-        connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuStates(menu); });
-        for (const MenuItem &item : spec.items) {
-            switch (item.kind) {
-            case MenuItem::Command:
-            case MenuItem::Separator: addCommands(menu, {item}); break;
-            case MenuItem::ClosedPages: {
-                QMenu *closed = menu->addMenu(item.text);
-                connect(closed, &QMenu::aboutToShow, this, [this, closed] {
-                    if (m_commands)
-                        m_commands->fillClosedPagesMenu(closed);
-                });
-                break;
+        const int id = info.id;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions.insert(id, action);
+    }
+}
+
+void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
+{
+    for (const MenuNode &node : nodes) {
+        switch (node.kind) {
+        case MenuNode::Separator: menu->addSeparator(); break;
+        case MenuNode::Command:
+            if (QAction *action = m_actions.value(node.id)) {
+                menu->addAction(action);
+            } else {
+                // An entry only menus show, such as an encoding.
+                QAction *entry = menu->addAction(node.title);
+                entry->setData(node.id);
+                const int id = node.id;
+                connect(entry, &QAction::triggered, this, [this, id] { runCommand(id); });
             }
-            case MenuItem::Encodings: {
-                QMenu *encodings = menu->addMenu(item.text);
-                addCommands(encodings, MenuTable::encodings());
-                break;
-            }
-            case MenuItem::PagesList:
-                // The whole menu is the list of Pages.
-                connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                    if (m_commands)
-                        m_commands->fillPagesMenu(menu);
-                });
-                break;
-            }
+            break;
+        case MenuNode::Submenu: {
+            QMenu *sub = menu->addMenu(node.title);
+            connect(sub, &QMenu::aboutToShow, this, [this, sub] { updateMenuStates(sub); });
+            addMenuNodes(sub, node.children);
+            break;
+        }
+        case MenuNode::ClosedPages: {
+            QMenu *closed = menu->addMenu(node.title);
+            connect(closed, &QMenu::aboutToShow, this, [this, closed] {
+                if (m_commands)
+                    m_commands->fillClosedPagesMenu(closed);
+            });
+            connect(closed, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
+            break;
+        }
+        case MenuNode::PagesList:
+            // The whole menu is the list of Pages, made each time it opens.
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+                if (!m_commands)
+                    return;
+                m_commands->fillPagesMenu(menu);
+                for (QMenu *sub : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+                    connect(sub, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); },
+                            Qt::UniqueConnection);
+            });
+            connect(menu, &QMenu::triggered, this, [this, menu](QAction *a) {
+                // Entries of the submenu arrive through it already.
+                if (a->parent() == menu)
+                    runCommand(a->data().toInt());
+            });
+            break;
         }
     }
 }
 
+void CTMain::buildMenus(QMenuBar *menuBar)
+{
+    for (const MenuNode &top : MenuLayout::menuBar()) {
+        QMenu *menu = menuBar->addMenu(top.title);
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuStates(menu); });
+        addMenuNodes(menu, top.children);
+    }
+}
+
+void CTMain::buildToolBars()
+{
+    QToolBar *standard = m_bars->standardBar();
+    for (int id : kStandardButtons) {
+        if (id == 0)
+            standard->addSeparator();
+        else if (QAction *action = m_actions.value(id))
+            standard->addAction(action);
+    }
+    m_bars->goBar()->addAction(m_actions.value(cmd::Go));
+    m_bars->goBar()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    // Back and forward follow the active Page's history.
+    auto updateNavigation = [this] {
+        if (!m_commands)
+            return;
+        m_actions.value(cmd::Back)->setEnabled(m_commands->isEnabled(cmd::Back));
+        m_actions.value(cmd::Forward)->setEnabled(m_commands->isEnabled(cmd::Forward));
+    };
+    connect(m_host, &PageHost::pageShown, this, updateNavigation);
+    connect(&m_host->list(), &PageList::tabChanged, this, updateNavigation);
+}
+
 void CTMain::updateMenuStates(QMenu *menu)
 {
-    if (!m_commands)
-        return;
     for (QAction *action : menu->actions()) {
         bool ok = false;
         const int id = action->data().toInt(&ok);
         if (!ok || id <= 0)
             continue;
-        action->setEnabled(m_commands->isEnabled(id));
-        if (const auto checked = m_commands->checked(id)) {
+        if (m_commands)
+            action->setEnabled(m_commands->isEnabled(id));
+        if (const auto checked = isChecked(id)) {
             action->setCheckable(true);
             action->setChecked(*checked);
         }
     }
+}
+
+std::optional<bool> CTMain::isChecked(int id) const
+{
+    if (m_commands) {
+        if (const auto checked = m_commands->checked(id))
+            return checked;
+    }
+    return m_frameCommands ? m_frameCommands->checked(id) : std::nullopt;
 }
 
 void CTMain::showTabMenu(int index, const QPoint &globalPos)
@@ -205,13 +260,28 @@ void CTMain::showTabMenu(int index, const QPoint &globalPos)
     }
 }
 
-void CTMain::runCommand(int id)
+bool CTMain::runCommand(int id)
 {
-    if (!m_commands)
-        return;
-    if (m_commands->handle(id))
-        return;
-    // The frame's own commands arrive with the frame's command table.
+    if (!m_commands || !m_frameCommands)
+        return false;
+    if (m_commands->handle(id) || m_frameCommands->handle(id))
+        return true;
+    switch (id) {
+    case cmd::Go: {
+        const QString text = m_address->text().trimmed();
+        if (!text.isEmpty())
+            m_host->OpenInCurrentPage(text);
+        return true;
+    }
+    case cmd::KeyboardMap: showKeyboardMap(); return true;
+    default: return false;
+    }
+}
+
+void CTMain::showKeyboardMap()
+{
+    KeyboardMapDialog dialog(this);
+    dialog.exec();
 }
 
 QString CTMain::homeAddress() const
@@ -262,33 +332,28 @@ void CTMain::closeWithoutQuestions()
 
 QString CTMain::statusText() const
 {
-    return m_status->text();
+    return m_panes->statusText();
 }
 
 QString CTMain::securityText() const
 {
-    return m_security->text();
+    return m_panes->pane(cmd::SecurityPane)->text();
 }
 
 void CTMain::setStatusText(const QString &text)
 {
-    m_status->setText(text);
+    m_panes->setStatusText(text);
 }
 
 void CTMain::setProgress(int position, int maximum)
 {
-    if (maximum <= 0) {
-        m_progress->hide();
-        return;
-    }
-    m_progress->setRange(0, maximum);
-    m_progress->setValue(position);
-    m_progress->show();
+    m_panes->setProgress(position, maximum);
+    m_busy->setRunning(maximum > 0);
 }
 
 void CTMain::setSecurityText(const QString &text)
 {
-    m_security->setText(text);
+    m_panes->setSecurityText(text);
 }
 
 void CTMain::setFrameTitle(const QString &pageTitle)
@@ -308,6 +373,17 @@ void CTMain::focusAddressBar()
 {
     m_address->setFocus();
     m_address->selectAll();
+}
+
+bool CTMain::event(QEvent *event)
+{
+    // The frame passes the focus on to the active Page.
+    if (event->type() == QEvent::WindowActivate && m_host) {
+        QWidget *focus = QApplication::focusWidget();
+        if ((!focus || focus == this) && m_host->activePage())
+            m_host->activePage()->control()->widget()->setFocus();
+    }
+    return QMainWindow::event(event);
 }
 
 void CTMain::dragEnterEvent(QDragEnterEvent *event)
@@ -349,13 +425,20 @@ void CTMain::shutdown()
         return;
     m_shutDown = true;
     emit closing();
+    // In full screen the bars are hidden: their layout is the one from before.
+    if (!m_frameCommands || !m_frameCommands->isFullScreen())
+        m_services.settings.write(settings::barLayout, saveState());
     const bool maximized = isMaximized();
     // Pages go before the engine profile they belong to.
+    delete m_frameCommands;
+    m_frameCommands = nullptr;
     delete m_commands;
     m_commands = nullptr;
     delete m_tabs;
     m_tabs = nullptr;
     delete m_host;
     m_host = nullptr;
+    if (m_offline)
+        m_offline->setOffline(false);
     m_services.settings.write(settings::bMax, maximized ? 1 : 0);
 }

@@ -4,20 +4,30 @@
 #include "pages/BrowserControl.h"
 #include "pages/PageFrame.h"
 
+#include <QHash>
 #include <QMainWindow>
 
 class AppSwitches;
+class BarArea;
+class BusyIndicator;
 class DownloadFlags;
+class FrameCommands;
+class GlobalHotKey;
 class MessageBoxes;
+class OfflineGate;
 class PageCommands;
 class PageHost;
-class QLabel;
+class QAction;
+class QDockWidget;
 class QLineEdit;
 class QMenu;
-class QProgressBar;
+class QMenuBar;
+class QWebEngineProfile;
 class SettingsStore;
 class SoundPlayer;
+class StatusPanes;
 class TabStrip;
+struct MenuNode;
 
 // What the main window is built with.
 struct FrameServices
@@ -29,10 +39,13 @@ struct FrameServices
     SoundPlayer &sounds;
     MessageBoxes &messages;
     QString makerWebsite;
+    QString dataDir;                       // where the help is found
+    QWebEngineProfile *profile = nullptr;  // none when the Pages have no engine
 };
 
-// The main window: the tab strip over the Page Host, an address line and a
-// status bar. It routes commands and tells the Pages' news to the user.
+// The main window: it assembles the bars, the status panes, the tab strip
+// and the Page Host, and routes every command first to the Pages, then to
+// the frame's own commands.
 class CTMain : public QMainWindow, public PageFrame
 {
     Q_OBJECT
@@ -54,12 +67,22 @@ public:
     // Closes as the user would, but without asking anything on the way.
     void closeWithoutQuestions();
 
-    // Carries out a command: the Pages' first, then the frame's own.
-    void runCommand(int id);
+    // Carries out a command: the Pages' first, then the frame's own. False
+    // when nobody knows the command.
+    bool runCommand(int id);
+    // The check mark a command's menu item shows now; nothing for none.
+    std::optional<bool> isChecked(int id) const;
+    // The window's action for a command of the command table.
+    QAction *action(int id) const { return m_actions.value(id); }
 
     PageHost *pageHost() const { return m_host; }
     TabStrip *tabStrip() const { return m_tabs; }
     PageCommands *pageCommands() const { return m_commands; }
+    FrameCommands *frameCommands() const { return m_frameCommands; }
+    BarArea *bars() const { return m_bars; }
+    StatusPanes *panes() const { return m_panes; }
+    BusyIndicator *busy() const { return m_busy; }
+    QDockWidget *explorerBar() const { return m_explorerBar; }
     QLineEdit *addressLine() const { return m_address; }
     QString statusText() const;
     QString securityText() const;
@@ -81,13 +104,16 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
-    void buildStatusBar();
-    void buildAddressBar();
-    void buildMenus();
+    void buildActions();
+    void buildMenus(QMenuBar *menuBar);
+    void addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes);
+    void buildToolBars();
     void showTabMenu(int index, const QPoint &globalPos);
     void updateMenuStates(QMenu *menu);
+    void showKeyboardMap();
     QString homeAddress() const;
     void shutdown();
 
@@ -95,10 +121,15 @@ private:
     PageHost *m_host = nullptr;
     TabStrip *m_tabs = nullptr;
     PageCommands *m_commands = nullptr;
+    FrameCommands *m_frameCommands = nullptr;
+    BarArea *m_bars = nullptr;
+    StatusPanes *m_panes = nullptr;
+    BusyIndicator *m_busy = nullptr;
+    QDockWidget *m_explorerBar = nullptr;
     QLineEdit *m_address = nullptr;
-    QLabel *m_status = nullptr;
-    QProgressBar *m_progress = nullptr;
-    QLabel *m_security = nullptr;
+    GlobalHotKey *m_hotKey = nullptr;
+    OfflineGate *m_offline = nullptr;
+    QHash<int, QAction *> m_actions;
     bool m_quiet = false; // closing on a signal: the exit questions are skipped
     bool m_shutDown = false;
 };

@@ -78,6 +78,8 @@ public:
 
     virtual void runEdit(Edit command) = 0;
     virtual void setContentPolicy(const ContentPolicy &policy) = 0;
+    // The page's zoom, 1.0 being its own size.
+    virtual void setZoomFactor(double factor) = 0;
     // The text encoding used for documents that do not name their own.
     virtual void setDefaultEncoding(const QString &charset) = 0;
 

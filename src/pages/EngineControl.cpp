@@ -234,6 +234,11 @@ void EngineControl::setContentPolicy(const ContentPolicy &policy)
     m_page->setUrlRequestInterceptor(filters ? m_media : nullptr);
 }
 
+void EngineControl::setZoomFactor(double factor)
+{
+    m_page->setZoomFactor(factor);
+}
+
 void EngineControl::setDefaultEncoding(const QString &charset)
 {
     // "_autodetect" leaves the choice to the engine's own detection.

@@ -37,6 +37,7 @@ public:
     QString locationName() const override;
     void runEdit(Edit command) override;
     void setContentPolicy(const ContentPolicy &policy) override;
+    void setZoomFactor(double factor) override;
     void setDefaultEncoding(const QString &charset) override;
     std::optional<ElementInfo> activeElement() const override { return m_activeElement; }
 

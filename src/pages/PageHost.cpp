@@ -44,6 +44,7 @@ CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
     if (!control || !control->widget())
         return nullptr;
     control->setContentPolicy(m_services.downloadFlags.policy());
+    control->setZoomFactor(zoomForTextSize(m_textSize));
     m_stack->addWidget(control->widget());
     auto owned = std::make_unique<CWebBrowser2>(std::move(control), *this);
     CWebBrowser2 *page = owned.get();
@@ -467,6 +468,20 @@ void PageHost::toggleContentSwitch(int command)
     for (int i = 0; i < m_list.count(); ++i)
         m_list.at(i)->control()->setContentPolicy(policy);
     refreshAll();
+}
+
+double PageHost::zoomForTextSize(int size)
+{
+    // Largest to smallest, the middle one being the page's own size.
+    static constexpr double kZoom[] = {1.5, 1.25, 1.0, 0.85, 0.7};
+    return kZoom[std::clamp(size, 0, 4)];
+}
+
+void PageHost::setTextSize(int size)
+{
+    m_textSize = std::clamp(size, 0, 4);
+    for (int i = 0; i < m_list.count(); ++i)
+        m_list.at(i)->control()->setZoomFactor(zoomForTextSize(m_textSize));
 }
 
 bool PageHost::focusInside() const

@@ -102,6 +102,11 @@ public:
     void toggleContentSwitch(int command);
     DownloadFlags &downloadFlags() { return m_services.downloadFlags; }
 
+    // The text size of every Page, 0 (largest) to 4 (smallest).
+    void setTextSize(int size);
+    int textSize() const { return m_textSize; }
+    static double zoomForTextSize(int size);
+
     // The tab the tab menu was opened on.
     int menuTab() const { return m_menuTab; }
     void setMenuTab(int index) { m_menuTab = index; }
@@ -139,4 +144,5 @@ private:
     std::vector<std::unique_ptr<BrowserControl>> m_retired;
     bool m_purgeQueued = false;
     bool m_scriptErrorShown = false;
+    int m_textSize = 2;
 };

@@ -86,7 +86,13 @@ TEST_F(ApplicationStartTest, AFirstStartOpensTheAddressAndWritesOnlyWhatItMust)
     RegistryStore store;
     store.open(profile + QStringLiteral("/registry.db"));
     EXPECT_EQ(store.subkeys(Hive::CurrentUser, kApp),
-              (QStringList{QStringLiteral("mainframe"), QStringLiteral("option"), QStringLiteral("version")}));
+              (QStringList{QStringLiteral("mainframe"), QStringLiteral("option"), QStringLiteral("UISettings"),
+                           QStringLiteral("version")}));
+    // The bars' layout, as the window left it.
+    const auto layout = store.values(Hive::CurrentUser, kApp + QStringLiteral("\\UISettings"));
+    ASSERT_EQ(layout.size(), 1);
+    EXPECT_EQ(layout[0].name, QStringLiteral("BarLayout"));
+    EXPECT_FALSE(layout[0].value.binary.isEmpty());
     EXPECT_EQ(store.values(Hive::CurrentUser, kApp + QStringLiteral("\\option")),
               (QList<NamedValue>{{QStringLiteral("logo"), RegValue::fromText(QStringLiteral("no"))}}));
     EXPECT_EQ(store.values(Hive::CurrentUser, kApp + QStringLiteral("\\version")),

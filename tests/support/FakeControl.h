@@ -33,6 +33,7 @@ public:
     QString locationName() const override { return name; }
     void runEdit(Edit command) override { edits << command; }
     void setContentPolicy(const ContentPolicy &p) override { policy = p; ++policyChanges; }
+    void setZoomFactor(double factor) override { zoom = factor; }
     void setDefaultEncoding(const QString &charset) override { encoding = charset; }
     std::optional<ElementInfo> activeElement() const override { return active; }
 
@@ -54,6 +55,7 @@ public:
     ContentPolicy policy;
     int policyChanges = 0;
     QString encoding;
+    double zoom = 1.0;
     std::optional<ElementInfo> active;
 
 private:

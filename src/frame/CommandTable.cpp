@@ -1,0 +1,141 @@
+#include "frame/CommandTable.h"
+
+#include "frame/CommandIds.h"
+#include "frame/FrameCommandIds.h"
+
+#include <QHash>
+
+namespace {
+
+using Keys = QList<QKeySequence>;
+
+CommandInfo command(int id, const char *text, const char *prompt, Keys keys = {})
+{
+    return {id, QString::fromUtf8(text), QString::fromUtf8(prompt), std::move(keys), false, {}, QStyle::SP_CustomBase};
+}
+
+CommandInfo toggle(int id, const char *text, const char *prompt, Keys keys = {})
+{
+    CommandInfo info = command(id, text, prompt, std::move(keys));
+    info.checkable = true;
+    return info;
+}
+
+CommandInfo withIcon(CommandInfo info, const char *icon, QStyle::StandardPixmap fallback)
+{
+    info.icon = QLatin1String(icon);
+    info.fallback = fallback;
+    return info;
+}
+
+QList<CommandInfo> makeTable()
+{
+    QList<CommandInfo> t{
+        // Pages
+        withIcon(command(cmd::NewPage, "新建", "打开一个新的空白页"), "tab-new", QStyle::SP_FileIcon),
+        command(cmd::NewBlankPage, "空白页(&B)", "打开一个新的空白页", {QKeySequence(Qt::CTRL | Qt::Key_N)}),
+        command(cmd::NewHomePage, "首页(&H)", "在新的页面中打开主页"),
+        command(cmd::DuplicatePage, "当前页(&R)", "在新的页面中再打开当前页"),
+        command(cmd::ClipboardPage, "剪贴板中的 URL (&C)", "在新的页面中打开剪贴板中的地址",
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}),
+        command(cmd::OpenDialog, "打开(&O)...", "打开一个地址或文件", {QKeySequence(Qt::CTRL | Qt::Key_O)}),
+        command(cmd::MakerWebSite, "Vesperal 主页(&W)", "访问 Vesperal 的网站"),
+        withIcon(command(cmd::CloseCurrentPage, "关闭当前页(&C)", "关闭当前页",
+                         {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}),
+                 "window-close", QStyle::SP_DialogCloseButton),
+        command(cmd::CloseMenuTab, "关闭  (双击)(&C)", "关闭这个页面"),
+        command(cmd::CloseAll, "关闭全部窗口", "关闭全部页面"),
+        command(cmd::CloseAllButCurrent, "全部关闭- 保留当前页(&K)", "关闭除当前页以外的全部页面"),
+        command(cmd::CloseAllButMenuTab, "全部关闭- 保留该书签(&K)", "关闭除这个页面以外的全部页面"),
+        command(cmd::CloseMenuTabHost, "关闭该域全部书签(&D)", "关闭这个网站的全部页面"),
+        command(cmd::CloseErrorPages, "关闭全部错误页...", "关闭全部打不开的页面"),
+        withIcon(command(cmd::ReopenLastClosed, "打开最后关闭的页", "再打开最后关闭的页面"), "edit-undo",
+                 QStyle::SP_ArrowLeft),
+        toggle(cmd::LockMenuTab, "锁定该书签(&L)...", "锁定的页面不会被关闭"),
+        command(cmd::RefreshMenuTab, "刷新(&R)", "刷新这个页面"),
+        command(cmd::StopMenuTab, "停止(&S)", "停止这个页面"),
+        withIcon(command(cmd::Stop, "停止(&S)", "停止打开当前页", {QKeySequence(Qt::Key_Escape)}), "process-stop",
+                 QStyle::SP_BrowserStop),
+        command(cmd::StopAll, "停止全部", "停止打开全部页面"),
+        withIcon(command(cmd::Refresh, "刷新(&R)", "刷新当前页", {QKeySequence(Qt::Key_F5)}), "view-refresh",
+                 QStyle::SP_BrowserReload),
+        command(cmd::RefreshAll, "刷新全部", "刷新全部页面"),
+        withIcon(command(cmd::Back, "后退(&B)", "后退到上一页", {QKeySequence(Qt::ALT | Qt::Key_Left)}), "go-previous",
+                 QStyle::SP_ArrowBack),
+        withIcon(command(cmd::Forward, "前进(&F)", "前进到下一页", {QKeySequence(Qt::ALT | Qt::Key_Right)}),
+                 "go-next", QStyle::SP_ArrowForward),
+        withIcon(command(cmd::Home, "主页(&H)", "打开主页"), "go-home", QStyle::SP_DirHomeIcon),
+        command(cmd::Cut, "剪切(&T)", "剪切选定的内容", {QKeySequence::Cut}),
+        command(cmd::Copy, "复制(&C)", "复制选定的内容", {QKeySequence::Copy}),
+        command(cmd::Paste, "粘贴(&P)", "粘贴剪贴板的内容", {QKeySequence::Paste}),
+        command(cmd::SelectAll, "全选(&A)", "选定全部内容", {QKeySequence::SelectAll}),
+        toggle(cmd::LoadImages, "载入图像(&I)", "页面显示图像"),
+        toggle(cmd::LoadVideos, "载入视频(&V)", "页面播放视频"),
+        toggle(cmd::LoadSounds, "载入声音(&S)", "页面播放背景声音"),
+        toggle(cmd::LoadAnimations, "载入动画(&A)", "页面播放动画"),
+        toggle(cmd::NoScript, "禁用脚本", "页面不运行脚本"),
+        toggle(cmd::NoJava, "禁用 JAVA(&J)", "页面不运行 Java"),
+        toggle(cmd::NoActiveX, "禁用 ActiveX", "页面不运行插件"),
+
+        // The frame
+        toggle(cmd::Offline, "脱机工作(&L)", "不连接网络, 只显示已保存的内容"),
+        command(cmd::Customize, "自定义(&C)...", "自定义工具栏"),
+        toggle(cmd::SearchBar, "搜索栏(&E)", "显示或隐藏搜索栏"),
+        command(cmd::KeyboardMap, "快捷键列表(&K)...", "显示全部快捷键"),
+        command(cmd::Help, "帮助主题(&H)", "打开帮助", {QKeySequence(Qt::CTRL | Qt::Key_F1)}),
+        command(cmd::DefaultMail, "默认电子邮件(&E)", "启动默认的电子邮件程序"),
+        command(cmd::AddressBook, "地址簿(&A)", "启动默认的地址簿程序"),
+        toggle(cmd::TextSizeLargest, "最大的", "页面文字最大"),
+        toggle(cmd::TextSizeLargest + 1, "较大", "页面文字较大"),
+        toggle(cmd::TextSizeLargest + 2, "中等", "页面文字中等"),
+        toggle(cmd::TextSizeLargest + 3, "较小", "页面文字较小"),
+        toggle(cmd::TextSizeSmallest, "Smallest", "页面文字最小"),
+        command(cmd::HideFrame, "隐藏(&H)", "隐藏窗口, 按 Ctrl+Q 再显示", {QKeySequence(Qt::CTRL | Qt::Key_Q)}),
+        toggle(cmd::ExplorerBar, "显示/隐藏 浏览器栏", "显示或隐藏工作区栏"),
+        withIcon(toggle(cmd::FullScreen, "全屏", "全屏显示页面", {QKeySequence(Qt::Key_F11)}), "view-fullscreen",
+                 QStyle::SP_TitleBarMaxButton),
+        toggle(cmd::StartBlank, "空白页", "启动时打开空白页"),
+        toggle(cmd::StartHome, "主页", "启动时打开主页"),
+        toggle(cmd::StartLastVisit, "上次浏览的页面", "启动时打开上次浏览的页面"),
+        toggle(cmd::StartUrlList, "URL 列表", "启动时打开 URL 列表中的页面"),
+        toggle(cmd::NewPageActive, "最前面显示正在打开的页面", "新打开的页面显示在最前面"),
+        toggle(cmd::NewPageFollows, "新打开的窗口紧靠当前窗口", "新打开的页面放在当前页后面"),
+        toggle(cmd::ScriptErrors, "禁止弹出错误信息(&E)", "脚本错误只显示在状态栏"),
+        toggle(cmd::PopupBlocking, "禁止弹出窗口(&K)", "禁止网页自己打开的窗口"),
+        command(cmd::PreviousPage, "上一书签(&P)", "选择上一个页面", {QKeySequence(Qt::Key_F2)}),
+        command(cmd::NextPage, "下一书签(&N)", "选择下一个页面", {QKeySequence(Qt::Key_F3)}),
+        toggle(cmd::TabsAtBottom, "书签在底部显示(&B)", "把书签栏放在窗口底部"),
+        toggle(cmd::ToolbarLock, "锁定工具栏(&O)", "锁定工具栏的位置"),
+        toggle(cmd::StatusTextFilter, "禁止状态栏滚动字幕(&S)", "状态栏只显示地址"),
+        toggle(cmd::ThemePink, "粉红色(&P)", "粉红色的外观"),
+        toggle(cmd::ThemeModern, "XP 主题(&X)", "清新明亮的外观"),
+        toggle(cmd::ThemeClassic, "Windows 传统(&W)", "传统的外观"),
+        toggle(cmd::TextLabels, "显示文字标签(&X)", "在常用工具栏的按钮下显示文字"),
+        toggle(cmd::Sounds, "点击时播放声音...", "点击时播放声音"),
+        command(cmd::Exit, "退出(&X)", "关闭 Vesperal"),
+        withIcon(command(cmd::Go, "转到", "打开地址栏中的地址", {QKeySequence(Qt::CTRL | Qt::Key_G)}), "go-jump",
+                 QStyle::SP_CommandLink),
+    };
+    return t;
+}
+
+} // namespace
+
+const QList<CommandInfo> &CommandTable::all()
+{
+    static const QList<CommandInfo> table = makeTable();
+    return table;
+}
+
+const CommandInfo *CommandTable::find(int id)
+{
+    static const QHash<int, qsizetype> index = [] {
+        QHash<int, qsizetype> map;
+        const auto &table = all();
+        for (qsizetype i = 0; i < table.size(); ++i)
+            map.insert(table[i].id, i);
+        return map;
+    }();
+    const auto it = index.constFind(id);
+    return it == index.constEnd() ? nullptr : &all()[*it];
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+// Ids of the frame's own commands and status panes. The Pages' commands are in
+// CommandIds.h.
+namespace cmd {
+
+inline constexpr int OfflinePane = 110;
+inline constexpr int Offline = 32851;
+inline constexpr int Customize = 32770;
+inline constexpr int ExplorerBar = 32912;
+inline constexpr int SearchBar = 32841;
+inline constexpr int KeyboardMap = 32850;
+inline constexpr int Help = 32862;
+inline constexpr int DefaultMail = 32877;
+inline constexpr int AddressBook = 32908;
+inline constexpr int TextSizeLargest = 32882; // to 32886, smallest
+inline constexpr int TextSizeSmallest = 32886;
+inline constexpr int NewsBar = 32895;
+inline constexpr int HideFrame = 32910;
+inline constexpr int FullScreen = 32944;
+inline constexpr int StartBlank = 32983;
+inline constexpr int StartHome = 32984;
+inline constexpr int StartLastVisit = 32985;
+inline constexpr int StartUrlList = 33007;
+inline constexpr int NewPageActive = 32986;
+inline constexpr int NewPageFollows = 32987;
+inline constexpr int ScriptErrors = 32994;
+inline constexpr int PopupBlocking = 33013;
+inline constexpr int PopupPane = 61230;
+inline constexpr int PreviousPage = 33043;
+inline constexpr int NextPage = 33045;
+inline constexpr int TabsAtBottom = 33052;
+inline constexpr int ToolbarLock = 33053;
+inline constexpr int StatusTextFilter = 33057;
+inline constexpr int ThemePink = 33059;
+inline constexpr int ThemeModern = 33060;
+inline constexpr int ThemeClassic = 33061;
+inline constexpr int TextLabels = 33071;
+inline constexpr int Sounds = 33081;
+inline constexpr int SecurityPane = 61270;
+inline constexpr int Links = 61241;
+inline constexpr int Exit = 57665;
+inline constexpr int Go = 32911;
+
+// Status panes that only show.
+inline constexpr int IconPane = 61206;
+inline constexpr int ProxyPane = 61219;
+inline constexpr int MemoryPane = 61207;
+inline constexpr int EditorPane = 61227;
+
+// Programs that handle mail, news and contacts.
+inline constexpr int NewsProgramFirst = 25104;
+inline constexpr int NewsProgramLast = 25119;
+inline constexpr int ContactsProgramFirst = 25120;
+inline constexpr int ContactsProgramLast = 25135;
+inline constexpr int MailProgramFirst = 25440;
+inline constexpr int MailProgramLast = 25455;
+
+// User-defined tools.
+inline constexpr int UserToolFirst = 33200;
+inline constexpr int UserToolLast = 33219;
+
+} // namespace cmd

@@ -1,0 +1,141 @@
+#include "frame/MenuLayout.h"
+
+#include "frame/CommandIds.h"
+#include "frame/FrameCommandIds.h"
+
+namespace {
+
+MenuNode item(int id, const char *label = nullptr)
+{
+    return {MenuNode::Command, id, label ? QString::fromUtf8(label) : QString(), {}};
+}
+
+MenuNode separator()
+{
+    return {MenuNode::Separator, 0, {}, {}};
+}
+
+MenuNode submenu(const char *title, QList<MenuNode> children)
+{
+    return {MenuNode::Submenu, 0, QString::fromUtf8(title), std::move(children)};
+}
+
+MenuNode dynamic(MenuNode::Kind kind, const char *title = "")
+{
+    return {kind, 0, QString::fromUtf8(title), {}};
+}
+
+QList<MenuNode> encodings()
+{
+    return {
+        item(32918, "自动选择(&A)"),
+        separator(),
+        item(32914, "简体中文(GB2321)"),
+        item(32915, "繁体中文(Big5)"),
+        item(32920, "Unicode(UTF-8)"),
+        item(33036, "Unicode(UTF-7)"),
+        item(32919, "US-ASCII"),
+        separator(),
+        item(32913, "西欧(ISO-8859-1)"),
+        item(33027, "中欧(ISO-8859-2)"),
+        item(33033, "南欧(ISO-8859-3)"),
+        item(33024, "波罗的海文(ISO-8859-4)"),
+        item(33031, "西里尔文(ISO-8859-5)"),
+        item(33026, "阿拉伯文(ISO-8859-6)"),
+        item(33022, "希腊文(ISO-8859-7)"),
+        item(33029, "希伯来文(ISO-8859-8)"),
+        item(33035, "土耳其文(ISO-8859-9)"),
+        item(32921, "韩文(koi8-r)(&K)"),
+        separator(),
+        item(32916, "日文(JIS)"),
+        item(32917, "日文(EUC)"),
+        item(32922, "日文(Shift-JIS)"),
+        item(32923, "韩文(ISO-2022-KR)"),
+        item(32924, "韩文(EUC-KR)"),
+    };
+}
+
+QList<MenuNode> makeMenuBar()
+{
+    return {
+        submenu("文件(&F)",
+                {
+                    submenu("新建(&N)",
+                            {item(cmd::NewBlankPage), item(cmd::NewHomePage), item(cmd::DuplicatePage),
+                             item(cmd::ClipboardPage)}),
+                    item(cmd::OpenDialog),
+                    separator(),
+                    item(cmd::CloseCurrentPage),
+                    item(cmd::CloseAll),
+                    item(cmd::CloseAllButCurrent),
+                    item(cmd::CloseErrorPages),
+                    separator(),
+                    item(cmd::ReopenLastClosed),
+                    dynamic(MenuNode::ClosedPages, "撤销关闭的页面(&U)"),
+                    separator(),
+                    item(cmd::Offline),
+                    item(cmd::HideFrame),
+                    item(cmd::Exit),
+                }),
+        submenu("编辑(&E)", {item(cmd::Cut), item(cmd::Copy), item(cmd::Paste), item(cmd::SelectAll)}),
+        submenu("查看(&V)",
+                {
+                    submenu("工具栏(&T)",
+                            {item(cmd::SearchBar), item(cmd::TextLabels), item(cmd::ToolbarLock)}),
+                    item(cmd::ExplorerBar),
+                    item(cmd::TabsAtBottom),
+                    item(cmd::FullScreen),
+                    separator(),
+                    item(cmd::Back),
+                    item(cmd::Forward),
+                    item(cmd::Home),
+                    item(cmd::PreviousPage),
+                    item(cmd::NextPage),
+                    item(cmd::Stop),
+                    item(cmd::StopAll),
+                    item(cmd::Refresh),
+                    item(cmd::RefreshAll),
+                    separator(),
+                    submenu("文字大小(&X)",
+                            {item(cmd::TextSizeLargest), item(cmd::TextSizeLargest + 1),
+                             item(cmd::TextSizeLargest + 2), item(cmd::TextSizeLargest + 3),
+                             item(cmd::TextSizeSmallest)}),
+                    submenu("编码(&E)", encodings()),
+                    submenu("外观(&S)", {item(cmd::ThemeModern), item(cmd::ThemePink), item(cmd::ThemeClassic)}),
+                }),
+        submenu("工具(&T)",
+                {
+                    item(cmd::PopupBlocking),
+                    item(cmd::StatusTextFilter),
+                    item(cmd::ScriptErrors),
+                    item(cmd::Sounds),
+                    separator(),
+                    item(cmd::LoadImages),
+                    item(cmd::LoadVideos),
+                    item(cmd::LoadSounds),
+                    item(cmd::LoadAnimations),
+                    item(cmd::NoScript),
+                    item(cmd::NoJava),
+                    item(cmd::NoActiveX),
+                    separator(),
+                    submenu("启动时(&S)",
+                            {item(cmd::StartBlank), item(cmd::StartHome), item(cmd::StartLastVisit),
+                             item(cmd::StartUrlList)}),
+                    item(cmd::NewPageActive),
+                    item(cmd::NewPageFollows),
+                    separator(),
+                    item(cmd::KeyboardMap),
+                }),
+        // The whole menu lists the Pages.
+        submenu("窗口(&W)", {dynamic(MenuNode::PagesList)}),
+        submenu("帮助(&H)", {item(cmd::Help), item(cmd::MakerWebSite)}),
+    };
+}
+
+} // namespace
+
+const QList<MenuNode> &MenuLayout::menuBar()
+{
+    static const QList<MenuNode> layout = makeMenuBar();
+    return layout;
+}

@@ -1,0 +1,320 @@
+// The main frame driven as the user drives it: by command id, key and
+// status-pane double click, over fake controls.
+#include "app/AppSwitches.h"
+#include "app/SettingsStore.h"
+#include "app/SettingsTable.h"
+#include "frame/CTMain.h"
+#include "frame/CommandIds.h"
+#include "frame/FrameCommandIds.h"
+#include "frame/FrameCommands.h"
+#include "frame/KeyboardMapDialog.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/DownloadFlags.h"
+#include "pages/PageHost.h"
+#include "platform/RegistryStore.h"
+#include "ui/BarArea.h"
+#include "ui/BusyIndicator.h"
+#include "ui/PinkStyle.h"
+#include "ui/StatusPanes.h"
+#include "ui/Themes.h"
+
+#include "FakeControl.h"
+#include "RecordingFrame.h"
+#include "RecordingMessageBoxes.h"
+#include "TestEnvironment.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QStatusBar>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FrameTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        profile = freshProfileDir();
+        registry.open(profile + QStringLiteral("/registry.db"));
+        switches.load(settings);
+        flags.load();
+    }
+
+    CTMain &frame()
+    {
+        if (!m_frame) {
+            m_frame = std::make_unique<CTMain>(FrameServices{controls.factory(), settings, switches, flags, sounds,
+                                                             messages, QStringLiteral("http://maker.example/"),
+                                                             profile + QStringLiteral("/data"), nullptr});
+            m_frame->show();
+            // Keys reach the window's shortcuts only while it is the active one.
+            QApplication::setActiveWindow(m_frame.get());
+        }
+        return *m_frame;
+    }
+
+    PageHost &host() { return *frame().pageHost(); }
+
+    std::optional<RegValue> mirroredValue(const char *key, const QString &name)
+    {
+        return registry.query(Hive::CurrentUser, QLatin1String(key), name);
+    }
+
+    QString profile;
+    RegistryStore registry;
+    SettingsStore settings{registry};
+    AppSwitches switches;
+    DownloadFlags flags{registry, settings};
+    FakeControls controls;
+    RecordingSounds sounds;
+    RecordingMessageBoxes messages;
+    std::unique_ptr<CTMain> m_frame;
+};
+
+TEST_F(FrameTest, EveryToggleIsWrittenAtOnceAndShowsItsCheckMark)
+{
+    struct Row
+    {
+        int id;
+        IntSetting setting;
+        int after;
+    };
+    const Row rows[] = {
+        {cmd::PopupBlocking, settings::KillPopup, 0},       {cmd::ScriptErrors, settings::bSilent, 0},
+        {cmd::StatusTextFilter, settings::NostatusText, 1}, {cmd::NewPageActive, settings::bNewWindowActive, 1},
+        {cmd::NewPageFollows, settings::bNewWindowFollow, 0}, {cmd::ToolbarLock, settings::ToolbarLock, 1},
+        {cmd::TextLabels, settings::textLabels, 1},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.id);
+        const bool before = *frame().isChecked(row.id);
+        ASSERT_TRUE(frame().runCommand(row.id));
+        EXPECT_EQ(settings.read(row.setting), row.after);
+        EXPECT_EQ(*frame().isChecked(row.id), !before);
+    }
+    // Each toggle played the selection sound.
+    EXPECT_EQ(sounds.played.size(), std::size(rows));
+    EXPECT_EQ(sounds.played.value(0), QStringLiteral("UserSelect.wav"));
+    EXPECT_EQ(mirroredValue(mirrored::kIEMain, QLatin1String(mirrored::kDisableScriptDebugger))->text,
+              QStringLiteral("no"));
+    EXPECT_FALSE(frame().bars()->standardBar()->isMovable());
+    EXPECT_EQ(frame().bars()->standardBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+
+    // The pop-up pane tells the new state, and its double click flips it back.
+    StatusPane *popups = frame().panes()->pane(cmd::PopupPane);
+    EXPECT_EQ(popups->toolTip(), QStringLiteral("允许跳出窗口，双击禁止跳出窗口。"));
+    QTest::mouseDClick(popups, Qt::LeftButton);
+    EXPECT_TRUE(switches.KillPopup);
+    EXPECT_EQ(popups->toolTip(), QStringLiteral("禁止跳出窗口，双击允许跳出窗口。"));
+}
+
+TEST_F(FrameTest, SoundsOffSilenceTheTogglesAndTurningThemOnPlaysOnce)
+{
+    frame().runCommand(cmd::Sounds);
+    EXPECT_EQ(settings.read(settings::bSound), 0);
+    frame().runCommand(cmd::ToolbarLock);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    frame().runCommand(cmd::Sounds);
+    EXPECT_EQ(sounds.played, QStringList{QStringLiteral("UserSelect.wav")});
+}
+
+TEST_F(FrameTest, OfflineModeIsWrittenWhereTheDesktopKeepsItAndShownInItsPane)
+{
+    EXPECT_EQ(frame().isChecked(cmd::Offline), std::optional<bool>(false)); // a new profile is online
+    EXPECT_EQ(frame().panes()->pane(cmd::OfflinePane)->text(), QStringLiteral("在 线 "));
+    QTest::mouseDClick(frame().panes()->pane(cmd::OfflinePane), Qt::LeftButton);
+    const auto value = mirroredValue(mirrored::kInternetSettings, QStringLiteral("GlobalUserOffline"));
+    ASSERT_TRUE(value.has_value());
+    EXPECT_EQ(value->type, RegType::Dword);
+    EXPECT_EQ(value->dword, 1u);
+    EXPECT_EQ(frame().panes()->pane(cmd::OfflinePane)->text(), QStringLiteral("离 线  "));
+    EXPECT_EQ(frame().panes()->pane(cmd::OfflinePane)->toolTip(), QStringLiteral("离线，双击链接！"));
+    frame().runCommand(cmd::Offline);
+    EXPECT_EQ(mirroredValue(mirrored::kInternetSettings, QStringLiteral("GlobalUserOffline"))->dword, 0u);
+}
+
+TEST_F(FrameTest, StartupTypeTextSizeAndThemeAreRadioChoices)
+{
+    frame().runCommand(cmd::StartUrlList);
+    EXPECT_EQ(settings.read(settings::startuptype), 4);
+    EXPECT_EQ(frame().isChecked(cmd::StartUrlList), std::optional<bool>(true));
+    EXPECT_EQ(frame().isChecked(cmd::StartLastVisit), std::optional<bool>(false));
+    frame().runCommand(cmd::StartHome);
+    EXPECT_EQ(settings.read(settings::startuptype), 3);
+
+    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("Loading..."));
+    frame().runCommand(cmd::TextSizeLargest);
+    EXPECT_EQ(settings.read(settings::DefFontSize), 0);
+    EXPECT_EQ(frame().isChecked(cmd::TextSizeLargest), std::optional<bool>(true));
+    for (FakeControl *control : controls.made)
+        EXPECT_GT(control->zoom, 1.0);
+    // A Page opened later has the same text size.
+    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("Loading..."));
+    EXPECT_GT(controls.last()->zoom, 1.0);
+
+    frame().runCommand(cmd::ThemePink);
+    EXPECT_EQ(settings.read(settings::skin), 1);
+    EXPECT_NE(qobject_cast<PinkStyle *>(QApplication::style()), nullptr);
+    EXPECT_EQ(frame().isChecked(cmd::ThemePink), std::optional<bool>(true));
+    frame().runCommand(cmd::ThemePink); // again: the same theme, the same value
+    EXPECT_EQ(settings.read(settings::skin), 1);
+    frame().runCommand(cmd::ThemeClassic);
+    EXPECT_EQ(settings.read(settings::skin), 2);
+    EXPECT_EQ(qobject_cast<PinkStyle *>(QApplication::style()), nullptr);
+    frame().runCommand(cmd::ThemeModern);
+    EXPECT_EQ(settings.read(settings::skin), 0);
+    EXPECT_EQ(Themes::current(), Themes::kModern);
+}
+
+TEST_F(FrameTest, SavedSwitchesComeBackAtTheNextStart)
+{
+    settings.write(settings::tabtop, 0);
+    settings.write(settings::ToolbarLock, 1);
+    settings.write(settings::skin, 1);
+    settings.write(settings::DefFontSize, 4);
+    EXPECT_EQ(frame().bars()->tabsOnTop(), false);
+    EXPECT_EQ(frame().toolBarArea(frame().bars()->tabBand()), Qt::BottomToolBarArea);
+    EXPECT_TRUE(frame().bars()->isLocked());
+    EXPECT_EQ(Themes::current(), Themes::kPink);
+    EXPECT_LT(controls.last()->zoom, 1.0);
+}
+
+TEST_F(FrameTest, TheTabStripMovesToTheBottomAndBack)
+{
+    frame().runCommand(cmd::ToolbarLock);
+    frame().runCommand(cmd::TabsAtBottom);
+    EXPECT_EQ(frame().toolBarArea(frame().bars()->tabBand()), Qt::BottomToolBarArea);
+    EXPECT_EQ(settings.read(settings::tabtop), 0);
+    EXPECT_FALSE(frame().bars()->tabBand()->isMovable()); // the lock holds for the moved band
+    frame().runCommand(cmd::TabsAtBottom);
+    EXPECT_EQ(frame().toolBarArea(frame().bars()->tabBand()), Qt::TopToolBarArea);
+    EXPECT_TRUE(frame().bars()->tabBand()->isVisible());
+    EXPECT_EQ(settings.read(settings::tabtop), 1);
+}
+
+TEST_F(FrameTest, FullScreenHidesTheBarsAndRestoresTheStatusBarOnlyIfItWasShown)
+{
+    frame().runCommand(cmd::FullScreen);
+    EXPECT_TRUE(frame().frameCommands()->isFullScreen());
+    EXPECT_EQ(settings.read(settings::fullscreen), 1);
+    EXPECT_FALSE(frame().statusBar()->isVisible());
+    EXPECT_FALSE(frame().bars()->menuBand()->isVisible());
+
+    // The cursor at the top edge brings the bars back; lower down they go.
+    const QRect screen = frame().screen()->geometry();
+    frame().frameCommands()->revealBarsAt(screen.topLeft() + QPoint(50, 2));
+    EXPECT_TRUE(frame().bars()->menuBand()->isVisible());
+    frame().frameCommands()->revealBarsAt(screen.topLeft() + QPoint(50, 500));
+    EXPECT_FALSE(frame().bars()->menuBand()->isVisible());
+
+    QTest::keyClick(&frame(), Qt::Key_F11);
+    EXPECT_FALSE(frame().frameCommands()->isFullScreen());
+    EXPECT_EQ(settings.read(settings::fullscreen), 0);
+    EXPECT_TRUE(frame().statusBar()->isVisible());
+    EXPECT_TRUE(frame().bars()->menuBand()->isVisible());
+    EXPECT_FALSE(frame().bars()->searchBar()->isVisible()); // hidden by the user, stays hidden
+
+    frame().statusBar()->hide();
+    frame().runCommand(cmd::FullScreen);
+    frame().runCommand(cmd::FullScreen);
+    EXPECT_FALSE(frame().statusBar()->isVisible());
+}
+
+TEST_F(FrameTest, AFrameSavedInFullScreenStartsInFullScreen)
+{
+    settings.write(settings::fullscreen, 1);
+    EXPECT_TRUE(frame().frameCommands()->isFullScreen());
+}
+
+TEST_F(FrameTest, HidingWithoutTheHotKeySaysSoAndStaysVisible)
+{
+    // The offscreen desktop has no key grabs to give.
+    QTest::keyClick(&frame(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(frame().isVisible());
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("注册热键'Ctrl + Q' 错误! 隐藏失败.")});
+}
+
+TEST_F(FrameTest, F2AndF3GoRoundThePagesAndThePagesListIgnoresTheSelectedOne)
+{
+    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("Loading..."));
+    ASSERT_EQ(host().list().current(), 0);
+    QTest::keyClick(&frame(), Qt::Key_F2);
+    EXPECT_EQ(host().list().current(), 2);
+    QTest::keyClick(&frame(), Qt::Key_F3);
+    EXPECT_EQ(host().list().current(), 0);
+
+    host().SelectPage(1);
+    ASSERT_EQ(host().list().previous(), 0);
+    EXPECT_TRUE(frame().runCommand(cmd::PageEntryFirst + 1));
+    EXPECT_EQ(host().list().previous(), 0);
+    frame().runCommand(cmd::PageEntryFirst + 2);
+    EXPECT_EQ(host().list().current(), 2);
+    EXPECT_EQ(host().list().previous(), 1);
+    EXPECT_FALSE(frame().runCommand(1)); // nobody's command
+}
+
+TEST_F(FrameTest, HelpOpensOurOwnPagesOrSaysItIsMissing)
+{
+    frame().runCommand(cmd::Help);
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("帮助文件没找到!")});
+
+    QDir().mkpath(profile + QStringLiteral("/data/help"));
+    QFile help(profile + QStringLiteral("/data/help/index.html"));
+    ASSERT_TRUE(help.open(QIODevice::WriteOnly));
+    help.write("<title>Help</title>");
+    help.close();
+    QTest::keyClick(&frame(), Qt::Key_F1, Qt::ControlModifier);
+    EXPECT_EQ(host().activePage()->address(), QUrl::fromLocalFile(help.fileName()).toString());
+}
+
+TEST_F(FrameTest, TheMemoryPaneShowsFreeMemoryOrTheDownload)
+{
+    EXPECT_EQ(StatusPanes::memoryText(2048000000ull, 8192000000ull), QStringLiteral("2000MB/8000MB physical memory free"));
+    QTemporaryDir dir;
+    QFile info(dir.filePath(QStringLiteral("meminfo")));
+    ASSERT_TRUE(info.open(QIODevice::WriteOnly));
+    info.write("MemTotal:        1000000 kB\nMemFree:          100 kB\nMemAvailable:     512000 kB\n");
+    info.close();
+    const auto memory = StatusPanes::readMemory(info.fileName());
+    ASSERT_TRUE(memory.has_value());
+    EXPECT_EQ(StatusPanes::memoryText(memory->first, memory->second), QStringLiteral("512MB/1000MB physical memory free"));
+    EXPECT_FALSE(StatusPanes::readMemory(dir.filePath(QStringLiteral("missing"))).has_value());
+
+    frame().setProgress(30, 100);
+    EXPECT_TRUE(frame().panes()->showsProgress());
+    EXPECT_TRUE(frame().busy()->isRunning());
+    frame().setProgress(0, 0);
+    EXPECT_FALSE(frame().panes()->showsProgress());
+    EXPECT_FALSE(frame().busy()->isRunning());
+    EXPECT_TRUE(frame().panes()->pane(cmd::MemoryPane)->toolTip().endsWith(QStringLiteral("physical memory free")));
+}
+
+TEST_F(FrameTest, TheKeyboardMapListsEveryKey)
+{
+    KeyboardMapDialog map;
+    QStringList keys;
+    for (int row = 0; row < map.table()->rowCount(); ++row)
+        keys << map.table()->item(row, 1)->text();
+    EXPECT_TRUE(keys.contains(QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText)));
+    EXPECT_TRUE(keys.contains(QStringLiteral("F11")));
+    EXPECT_TRUE(keys.contains(QStringLiteral("F2")));
+}
+
+TEST_F(FrameTest, TheExplorerBarDocksAndTogglesAndTheBarLayoutIsSaved)
+{
+    EXPECT_FALSE(frame().explorerBar()->isVisible());
+    frame().runCommand(cmd::ExplorerBar);
+    EXPECT_TRUE(frame().explorerBar()->isVisible());
+    EXPECT_EQ(frame().isChecked(cmd::ExplorerBar), std::optional<bool>(true));
+    frame().close();
+    EXPECT_FALSE(settings.read(settings::barLayout).isEmpty());
+}
+
+} // namespace
