@@ -207,8 +207,8 @@ void CTMain::buildToolBars()
         else if (QAction *action = m_actions.value(id))
             standard->addAction(action);
     }
-    m_bars->goBar()->addAction(m_actions.value(cmd::Go));
-    m_bars->goBar()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_bars->addressBand()->addAction(m_actions.value(cmd::Go));
+    m_bars->addressBand()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // Back and forward follow the active Page's history.
     auto updateNavigation = [this] {
         if (!m_commands)

@@ -8,6 +8,13 @@ OfflineGate::OfflineGate(QWebEngineProfile *profile, QObject *parent)
 {
 }
 
+OfflineGate::~OfflineGate()
+{
+    // The profile must not keep a gate that is gone.
+    if (m_offline)
+        setOffline(false);
+}
+
 void OfflineGate::setOffline(bool offline)
 {
     m_offline = offline;

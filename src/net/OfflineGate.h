@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QPointer>
+#include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
 #include <atomic>
 
-class QWebEngineProfile;
 
 // Working offline: while it is on, the Pages' requests to the network are
 // refused; local files and the engine's own pages still open.
@@ -13,12 +14,13 @@ class OfflineGate : public QWebEngineUrlRequestInterceptor
     Q_OBJECT
 public:
     explicit OfflineGate(QWebEngineProfile *profile, QObject *parent = nullptr);
+    ~OfflineGate() override;
     void setOffline(bool offline);
     bool isOffline() const { return m_offline; }
     void interceptRequest(QWebEngineUrlRequestInfo &info) override;
     static bool isNetworkScheme(const QString &scheme);
 
 private:
-    QWebEngineProfile *m_profile;
+    QPointer<QWebEngineProfile> m_profile;
     std::atomic<bool> m_offline{false};
 };

@@ -27,8 +27,11 @@ BarArea::BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget 
     m_address->addWidget(address);
     address->setMinimumWidth(200);
     address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The go button stays beside the address it opens.
-    m_go = addBand(QStringLiteral("goBar"), QStringLiteral("转到栏"), false);
+    // The go bar waits, hidden, for the go-to services; the go button itself
+    // sits beside the address it opens.
+    m_go = addBand(QStringLiteral("goBar"), QStringLiteral("转到栏"), true);
+    m_go->setProperty("userHidden", true);
+    m_go->hide();
     m_tabs = addBand(QStringLiteral("tabBand"), QStringLiteral("书签栏"), true);
     m_tabs->addWidget(tabStrip);
     tabStrip->setMinimumWidth(200);

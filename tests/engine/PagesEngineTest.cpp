@@ -8,6 +8,7 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/EngineControl.h"
 #include "pages/EnginePage.h"
+#include "net/OfflineGate.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
 
@@ -236,6 +237,26 @@ TEST_F(PagesEngineTest, ImagesAndVideosSwitchedOffAreNeverFetched)
     host->toggleContentSwitch(cmd::LoadVideos);
     EXPECT_TRUE(server.waitForRequest(QStringLiteral("/pic.png")));
     EXPECT_TRUE(server.waitForRequest(QStringLiteral("/clip.mp4")));
+}
+
+TEST_F(PagesEngineTest, OfflinePagesReachNoNetworkButLocalFilesStillOpen)
+{
+    OfflineGate gate(profile);
+    gate.setOffline(true);
+    host->CreateFirstPage(server.url(QStringLiteral("/target")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Error; }, kWait));
+    EXPECT_FALSE(server.requests().contains(QStringLiteral("/target")));
+
+    QFile local(freshProfileDir() + QStringLiteral("/local.html"));
+    ASSERT_TRUE(local.open(QIODevice::WriteOnly));
+    local.write("<title>Local page</title>");
+    local.close();
+    host->OpenInCurrentPage(local.fileName());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title == QStringLiteral("Local page"); }, kWait));
+
+    gate.setOffline(false);
+    host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
+    EXPECT_TRUE(server.waitForRequest(QStringLiteral("/target")));
 }
 
 TEST_F(PagesEngineTest, ABlankPageIsLoadedAtOnceAndAnAddressRightAfterWins)
