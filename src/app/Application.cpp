@@ -22,8 +22,6 @@
 
 namespace {
 
-const QString kLoading = QStringLiteral("Loading...");
-
 // A relative file name means nothing to another process with another
 // working directory: hand over the full path.
 QString absoluteIfFile(const QString &argument)
@@ -109,9 +107,6 @@ bool Application::start()
         m_instance->setHandler([frame](const QString &text) { return frame->receiveHandOff(text); });
     }
 
-    if (!m_commandLine.argument.isEmpty())
-        m_frame->openAddress(InternetShortcut::resolve(m_commandLine.argument), true, true, kLoading);
-
     logo.reset();
     return true;
 }
@@ -156,12 +151,16 @@ void Application::createFrame()
     m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
     m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
     m_profile->setCachePath(m_paths.engineCacheDir());
+    // The address the program was started with opens in the first Page, which
+    // starts loading while the rest of the window is made.
+    const QString firstAddress =
+        m_commandLine.argument.isEmpty() ? QString() : InternetShortcut::resolve(m_commandLine.argument);
     m_downloadFlags = std::make_unique<DownloadFlags>(m_registry, m_settings);
     m_downloadFlags->load();
     m_sounds = std::make_unique<WaveSounds>(m_paths.dataDir());
     m_frame = std::make_unique<CTMain>(FrameServices{EngineControl::factory(m_profile), m_settings, m_switches,
                                                      *m_downloadFlags, *m_sounds, m_messages, m_addresses.website,
-                                                     m_paths.dataDir(), m_profile});
+                                                     m_paths.dataDir(), m_profile, firstAddress});
     connect(m_frame.get(), &CTMain::closing, this, [this] {
         // The window takes no more hand-offs; a later start becomes the instance.
         if (m_instance)

@@ -21,6 +21,7 @@
 #include "ui/BarArea.h"
 #include "ui/BusyIndicator.h"
 #include "ui/StatusPanes.h"
+#include "ui/Themes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     setAcceptDrops(true);
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks);
 
+    // The theme comes first: widgets made after it need no second polish.
+    Themes::apply(m_services.settings.read(settings::skin));
+
     m_panes = new StatusPanes(statusBar());
     connect(m_panes, &StatusPanes::paneDoubleClicked, this, [this](int id) { runCommand(id); });
     // The free memory is read again now and then while no Page loads.
@@ -67,21 +71,24 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
             m_panes->refreshMemory();
     });
 
+    m_busy = new BusyIndicator(this);
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("address"));
     m_address->setClearButtonEnabled(true);
     connect(m_address, &QLineEdit::returnPressed, this, [this] { runCommand(cmd::Go); });
 
+    // The first Page starts loading now, while the rest of the window is made.
     m_host = new PageHost(PageHostServices{m_services.controls, m_services.switches, m_services.downloadFlags,
                                            *this, m_services.sounds, m_services.messages,
                                            [this] { return homeAddress(); }},
                           this);
+    m_host->setTextSize(m_services.settings.read(settings::DefFontSize));
+    m_host->CreateFirstPage(m_services.firstAddress.isEmpty() ? kBlank : m_services.firstAddress);
     setCentralWidget(m_host);
     m_tabs = new TabStrip(*m_host, this);
     connect(m_tabs, &TabStrip::tabMenuRequested, this, &CTMain::showTabMenu);
     m_commands = new PageCommands(*m_host, m_services.settings.registry(), m_services.makerWebsite, this);
 
-    m_busy = new BusyIndicator(this);
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
     m_bars = new BarArea(*this, menuBar, m_busy, m_address, m_tabs);
@@ -109,8 +116,6 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     if (!layout.isEmpty())
         restoreState(layout);
     m_frameCommands->restore();
-
-    m_host->CreateFirstPage(kBlank);
 }
 
 CTMain::~CTMain()

@@ -41,6 +41,7 @@ struct FrameServices
     QString makerWebsite;
     QString dataDir;                       // where the help is found
     QWebEngineProfile *profile = nullptr;  // none when the Pages have no engine
+    QString firstAddress;                  // what the first Page opens; empty: a blank page
 };
 
 // The main window: it assembles the bars, the status panes, the tab strip

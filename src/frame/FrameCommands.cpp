@@ -68,7 +68,9 @@ FrameCommands::FrameCommands(FrameParts parts, QObject *parent)
 void FrameCommands::restore()
 {
     const SettingsStore &s = m_parts.settings;
-    Themes::apply(s.read(settings::skin));
+    // The frame applies the theme before it makes its widgets; not twice.
+    if (Themes::current() != s.read(settings::skin))
+        Themes::apply(s.read(settings::skin));
     setTabsOnTop(s.read(settings::tabtop) != 0);
     setToolbarLock(s.read(settings::ToolbarLock) != 0);
     setTextLabels(s.read(settings::textLabels) != 0);
