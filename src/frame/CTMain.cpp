@@ -5,6 +5,7 @@
 #include "app/InternetShortcut.h"
 #include "app/SettingsStore.h"
 #include "app/SettingsTable.h"
+#include "frame/ClientPrograms.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommandIds.h"
@@ -16,10 +17,13 @@
 #include "pages/PageCommands.h"
 #include "pages/PageHost.h"
 #include "pages/TabStrip.h"
+#include "platform/DesktopEntries.h"
 #include "platform/GlobalHotKey.h"
 #include "platform/RegistryStore.h"
 #include "ui/BarArea.h"
 #include "ui/BusyIndicator.h"
+#include "ui/CustomizeDialog.h"
+#include "ui/MessageBoxes.h"
 #include "ui/StatusPanes.h"
 #include "ui/Themes.h"
 
@@ -100,6 +104,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     addDockWidget(Qt::LeftDockWidgetArea, m_explorerBar);
     m_explorerBar->hide();
 
+    m_clients = new ClientPrograms(m_services.messages, this, this);
     m_hotKey = new GlobalHotKey(this);
     if (m_services.profile)
         m_offline = new OfflineGate(m_services.profile, this);
@@ -174,6 +179,23 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
             connect(closed, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
             break;
         }
+        case MenuNode::MailPrograms:
+        case MenuNode::NewsPrograms:
+        case MenuNode::ContactsPrograms: {
+            const auto kind = node.kind == MenuNode::MailPrograms   ? ClientPrograms::Kind::Mail
+                              : node.kind == MenuNode::NewsPrograms ? ClientPrograms::Kind::News
+                                                                    : ClientPrograms::Kind::Contacts;
+            QMenu *programs = menu->addMenu(node.title);
+            connect(programs, &QMenu::aboutToShow, this, [this, programs, kind] { m_clients->fillMenu(programs, kind); });
+            connect(programs, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
+            break;
+        }
+        case MenuNode::UserTools: {
+            QMenu *tools = menu->addMenu(node.title);
+            connect(tools, &QMenu::aboutToShow, this, [this, tools] { fillToolsMenu(tools); });
+            connect(tools, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
+            break;
+        }
         case MenuNode::PagesList:
             // The whole menu is the list of Pages, made each time it opens.
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
@@ -205,12 +227,17 @@ void CTMain::buildMenus(QMenuBar *menuBar)
 
 void CTMain::buildToolBars()
 {
-    QToolBar *standard = m_bars->standardBar();
-    for (int id : kStandardButtons) {
-        if (id == 0)
-            standard->addSeparator();
-        else if (QAction *action = m_actions.value(id))
-            standard->addAction(action);
+    const QList<int> defaults(std::begin(kStandardButtons), std::end(kStandardButtons));
+    for (QToolBar *bar : {m_bars->standardBar(), m_bars->searchBar(), m_bars->goBar()}) {
+        const QString saved = m_services.settings.readText(QStringLiteral("UISettings"),
+                                                           QStringLiteral("Buttons.") + bar->objectName(), QString());
+        QList<int> ids = bar == m_bars->standardBar() ? defaults : QList<int>();
+        if (!saved.isEmpty()) {
+            ids.clear();
+            for (const QString &word : saved.split(QLatin1Char(','), Qt::SkipEmptyParts))
+                ids << word.toInt();
+        }
+        setButtons(bar, ids);
     }
     m_bars->addressBand()->addAction(m_actions.value(cmd::Go));
     m_bars->addressBand()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
@@ -223,6 +250,91 @@ void CTMain::buildToolBars()
     };
     connect(m_host, &PageHost::pageShown, this, updateNavigation);
     connect(&m_host->list(), &PageList::tabChanged, this, updateNavigation);
+}
+
+void CTMain::setButtons(QToolBar *bar, const QList<int> &ids)
+{
+    // The bar's own widgets (its band text) stay; its command buttons go.
+    for (QAction *action : bar->actions()) {
+        if (action->isSeparator() || m_actions.key(action, 0) != 0)
+            bar->removeAction(action);
+    }
+    for (int id : ids) {
+        if (id == 0)
+            bar->addSeparator();
+        else if (QAction *action = m_actions.value(id))
+            bar->addAction(action);
+    }
+    bar->setProperty("buttons", QVariant::fromValue(ids));
+}
+
+QList<int> CTMain::buttonsOf(QToolBar *bar) const
+{
+    return bar->property("buttons").value<QList<int>>();
+}
+
+const QList<UserTool> &CTMain::userTools()
+{
+    if (!m_userToolsLoaded) {
+        m_userTools = UserTools::load(m_services.settings, DesktopEntries::load());
+        m_userToolsLoaded = true;
+    }
+    return m_userTools;
+}
+
+void CTMain::fillToolsMenu(QMenu *menu)
+{
+    menu->clear();
+    const QList<UserTool> &tools = userTools();
+    for (int i = 0; i < tools.size(); ++i)
+        menu->addAction(tools[i].name)->setData(cmd::UserToolFirst + i);
+    if (!tools.isEmpty())
+        menu->addSeparator();
+    QAction *customize = menu->addAction(QStringLiteral("自定义外部工具..."));
+    customize->setData(cmd::Customize);
+}
+
+void CTMain::showCustomize()
+{
+    QList<int> available;
+    for (const CommandInfo &info : CommandTable::all()) {
+        if (!info.icon.isEmpty())
+            available << info.id;
+    }
+    const QList<int> defaults(std::begin(kStandardButtons), std::end(kStandardButtons));
+    QList<ToolBarChoice> bars{
+        {m_bars->standardBar()->windowTitle(), buttonsOf(m_bars->standardBar()), defaults, available},
+        {m_bars->searchBar()->windowTitle(), buttonsOf(m_bars->searchBar()), {}, {}},
+        {m_bars->goBar()->windowTitle(), buttonsOf(m_bars->goBar()), {}, {}},
+    };
+    CustomizeDialog dialog(bars, userTools(), [](int id) {
+        const CommandInfo *info = CommandTable::find(id);
+        return info ? QString(info->text).remove(QLatin1Char('&')) : QString::number(id);
+    }, this);
+    if (dialog.exec() == QDialog::Accepted)
+        applyCustomization(dialog.buttons(), dialog.tools());
+}
+
+void CTMain::applyCustomization(const QList<QList<int>> &buttons, const QList<UserTool> &tools)
+{
+    const QList<QToolBar *> bars{m_bars->standardBar(), m_bars->searchBar(), m_bars->goBar()};
+    for (int i = 0; i < bars.size() && i < buttons.size(); ++i) {
+        setButtons(bars[i], buttons[i]);
+        QStringList words;
+        for (int id : buttons[i])
+            words << QString::number(id);
+        m_services.settings.writeText(QStringLiteral("UISettings"), QStringLiteral("Buttons.") + bars[i]->objectName(),
+                                      words.isEmpty() ? QStringLiteral(",") : words.join(QLatin1Char(',')));
+    }
+    // A tool needs a name and a program.
+    QList<UserTool> kept;
+    for (const UserTool &tool : tools) {
+        if (!tool.name.trimmed().isEmpty() && !tool.command.trimmed().isEmpty())
+            kept << tool;
+    }
+    m_userTools = kept;
+    m_userToolsLoaded = true;
+    UserTools::save(m_services.settings, kept);
 }
 
 void CTMain::updateMenuStates(QMenu *menu)
@@ -269,8 +381,16 @@ bool CTMain::runCommand(int id)
 {
     if (!m_commands || !m_frameCommands)
         return false;
-    if (m_commands->handle(id) || m_frameCommands->handle(id))
+    if (m_commands->handle(id) || m_frameCommands->handle(id) || m_clients->handle(id))
         return true;
+    if (id >= cmd::UserToolFirst && id <= cmd::UserToolLast) {
+        const QList<UserTool> &tools = userTools();
+        const int index = id - cmd::UserToolFirst;
+        if (index < tools.size() && !UserTools::start(tools[index]))
+            m_services.messages.tell(this, QStringLiteral("无法启动 \"%1\".").arg(tools[index].command),
+                                     MessageBoxes::Icon::Warning);
+        return true;
+    }
     switch (id) {
     case cmd::Go: {
         const QString text = m_address->text().trimmed();
@@ -279,6 +399,7 @@ bool CTMain::runCommand(int id)
         return true;
     }
     case cmd::KeyboardMap: showKeyboardMap(); return true;
+    case cmd::Customize: showCustomize(); return true;
     default: return false;
     }
 }

@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "pages/BrowserControl.h"
 #include "pages/PageFrame.h"
+#include "ui/UserTools.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -10,6 +11,7 @@
 class AppSwitches;
 class BarArea;
 class BusyIndicator;
+class ClientPrograms;
 class DownloadFlags;
 class FrameCommands;
 class GlobalHotKey;
@@ -22,6 +24,7 @@ class QDockWidget;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QToolBar;
 class QWebEngineProfile;
 class SettingsStore;
 class SoundPlayer;
@@ -80,6 +83,11 @@ public:
     TabStrip *tabStrip() const { return m_tabs; }
     PageCommands *pageCommands() const { return m_commands; }
     FrameCommands *frameCommands() const { return m_frameCommands; }
+    ClientPrograms *clientPrograms() const { return m_clients; }
+    // The user's tools, read when first needed.
+    const QList<UserTool> &userTools();
+    // Puts the customisation dialog's result in place and keeps it.
+    void applyCustomization(const QList<QList<int>> &buttons, const QList<UserTool> &tools);
     BarArea *bars() const { return m_bars; }
     StatusPanes *panes() const { return m_panes; }
     BusyIndicator *busy() const { return m_busy; }
@@ -115,6 +123,10 @@ private:
     void showTabMenu(int index, const QPoint &globalPos);
     void updateMenuStates(QMenu *menu);
     void showKeyboardMap();
+    void showCustomize();
+    void fillToolsMenu(QMenu *menu);
+    void setButtons(QToolBar *bar, const QList<int> &ids);
+    QList<int> buttonsOf(QToolBar *bar) const;
     QString homeAddress() const;
     void shutdown();
 
@@ -130,6 +142,9 @@ private:
     QLineEdit *m_address = nullptr;
     GlobalHotKey *m_hotKey = nullptr;
     OfflineGate *m_offline = nullptr;
+    ClientPrograms *m_clients = nullptr;
+    QList<UserTool> m_userTools;
+    bool m_userToolsLoaded = false;
     QHash<int, QAction *> m_actions;
     bool m_quiet = false; // closing on a signal: the exit questions are skipped
     bool m_shutDown = false;

@@ -15,6 +15,10 @@ struct MenuNode
         // Filled each time they open.
         ClosedPages,
         PagesList,
+        MailPrograms,
+        NewsPrograms,
+        ContactsPrograms,
+        UserTools,
     };
     Kind kind = Command;
     int id = 0;
