@@ -1,40 +1,17 @@
 #include "pages/DroppedFile.h"
 
 #include "app/InternetShortcut.h"
+#include "platform/DesktopEntries.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <QUrl>
 
 namespace DroppedFile {
 
 QString desktopLinkUrl(const QString &file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QStringDecoder(QStringDecoder::Utf8).decode(in.read(64 * 1024));
-    bool inEntry = false;
-    QString type;
-    QString url;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inEntry = line == QLatin1String("[Desktop Entry]");
-            continue;
-        }
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (!inEntry || eq <= 0)
-            continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (key == QLatin1String("Type"))
-            type = value;
-        else if (key == QLatin1String("URL"))
-            url = value;
-    }
-    return type == QLatin1String("Link") ? url : QString();
+    const QHash<QString, QString> keys = DesktopEntries::readEntryGroup(file);
+    return keys.value(QStringLiteral("Type")) == QLatin1String("Link") ? keys.value(QStringLiteral("URL")) : QString();
 }
 
 QString address(const QString &file)

@@ -48,17 +48,14 @@ QHash<QString, QStringList> readDefaults(const QStringList &files)
 
 } // namespace
 
-std::optional<DesktopEntry> DesktopEntries::parse(const QString &path)
+QHash<QString, QString> DesktopEntries::readEntryGroup(const QString &path)
 {
+    QHash<QString, QString> keys;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > 1024 * 1024)
-        return std::nullopt;
+        return keys;
     const QString text = QStringDecoder(QStringDecoder::Utf8).decode(file.readAll());
-    DesktopEntry entry;
-    entry.id = QFileInfo(path).fileName();
     bool inEntry = false;
-    QString type;
-    bool hidden = false;
     for (QString line : text.split(QLatin1Char('\n'))) {
         line = line.trimmed();
         if (line.startsWith(QLatin1Char('['))) {
@@ -68,28 +65,27 @@ std::optional<DesktopEntry> DesktopEntries::parse(const QString &path)
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (!inEntry || eq <= 0 || line.startsWith(QLatin1Char('#')))
             continue;
-        const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1).trimmed();
-        if (key == QLatin1String("Type"))
-            type = value;
-        else if (key == QLatin1String("Name"))
-            entry.name = value;
-        else if (key == QLatin1String("GenericName"))
-            entry.genericName = value;
-        else if (key == QLatin1String("Exec"))
-            entry.exec = value;
-        else if (key == QLatin1String("MimeType"))
-            entry.mimeTypes = splitList(value);
-        else if (key == QLatin1String("Categories"))
-            entry.categories = splitList(value);
-        else if (key == QLatin1String("Keywords"))
-            entry.keywords = splitList(value);
-        else if (key == QLatin1String("NoDisplay"))
-            entry.noDisplay = value == QLatin1String("true");
-        else if (key == QLatin1String("Hidden"))
-            hidden = value == QLatin1String("true");
+        keys.insert(line.left(eq).trimmed(), line.mid(eq + 1).trimmed());
     }
-    if (type != QLatin1String("Application") || hidden || entry.exec.isEmpty() || entry.name.isEmpty())
+    return keys;
+}
+
+std::optional<DesktopEntry> DesktopEntries::parse(const QString &path)
+{
+    const QHash<QString, QString> keys = readEntryGroup(path);
+    auto key = [&keys](const char *name) { return keys.value(QLatin1String(name)); };
+    if (key("Type") != QLatin1String("Application") || key("Hidden") == QLatin1String("true"))
+        return std::nullopt;
+    DesktopEntry entry;
+    entry.id = QFileInfo(path).fileName();
+    entry.name = key("Name");
+    entry.genericName = key("GenericName");
+    entry.exec = key("Exec");
+    entry.mimeTypes = splitList(key("MimeType"));
+    entry.categories = splitList(key("Categories"));
+    entry.keywords = splitList(key("Keywords"));
+    entry.noDisplay = key("NoDisplay") == QLatin1String("true");
+    if (entry.exec.isEmpty() || entry.name.isEmpty())
         return std::nullopt;
     return entry;
 }

@@ -32,6 +32,9 @@ public:
     // From the given folders, first folder first.
     static DesktopEntries load(const QStringList &applicationDirs, const QStringList &mimeappsFiles);
     static std::optional<DesktopEntry> parse(const QString &file);
+    // The keys of a desktop file's [Desktop Entry] group; empty when it
+    // cannot be read.
+    static QHash<QString, QString> readEntryGroup(const QString &file);
 
     const QList<DesktopEntry> &entries() const { return m_entries; }
     // The entries that open a MIME type, the desktop's default first.
