@@ -107,17 +107,9 @@ bool FrameCommands::handle(int id)
     case cmd::PopupPane: togglePopupBlocking(); return true;
     case cmd::ScriptErrors: toggleScriptErrors(); return true;
     case cmd::Sounds: toggleSounds(); return true;
-    case cmd::StatusTextFilter: toggleStatusTextFilter(); return true;
-    case cmd::NewPageActive:
-        playToggleSound();
-        sw.bNewWindowActive = !sw.bNewWindowActive;
-        s.write(settings::bNewWindowActive, sw.bNewWindowActive ? 1 : 0);
-        return true;
-    case cmd::NewPageFollows:
-        playToggleSound();
-        sw.bNewWindowFollow = !sw.bNewWindowFollow;
-        s.write(settings::bNewWindowFollow, sw.bNewWindowFollow ? 1 : 0);
-        return true;
+    case cmd::StatusTextFilter: flip(sw.NostatusText, settings::NostatusText); return true;
+    case cmd::NewPageActive: flip(sw.bNewWindowActive, settings::bNewWindowActive); return true;
+    case cmd::NewPageFollows: flip(sw.bNewWindowFollow, settings::bNewWindowFollow); return true;
     case cmd::FullScreen: setFullScreen(!m_fullScreen); return true;
     case cmd::HideFrame: hideFrame(); return true;
     case cmd::TabsAtBottom:
@@ -208,25 +200,26 @@ void FrameCommands::toggleOffline()
         m_parts.offline->setOffline(offline);
 }
 
-void FrameCommands::togglePopupBlocking()
+void FrameCommands::flip(bool &value, const IntSetting &setting)
 {
     playToggleSound();
-    AppSwitches &sw = m_parts.switches;
-    sw.KillPopup = !sw.KillPopup;
-    m_parts.panes.setPopupsBlocked(sw.KillPopup);
-    m_parts.settings.write(settings::KillPopup, sw.KillPopup ? 1 : 0);
+    value = !value;
+    m_parts.settings.write(setting, value ? 1 : 0);
+}
+
+void FrameCommands::togglePopupBlocking()
+{
+    flip(m_parts.switches.KillPopup, settings::KillPopup);
+    m_parts.panes.setPopupsBlocked(m_parts.switches.KillPopup);
 }
 
 void FrameCommands::toggleScriptErrors()
 {
-    playToggleSound();
-    AppSwitches &sw = m_parts.switches;
-    sw.bSilent = !sw.bSilent;
-    m_parts.settings.write(settings::bSilent, sw.bSilent ? 1 : 0);
+    flip(m_parts.switches.bSilent, settings::bSilent);
     m_parts.settings.registry().createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain),
                                                   QLatin1String(mirrored::kDisableScriptDebugger),
-                                                  RegValue::fromText(sw.bSilent ? QStringLiteral("yes")
-                                                                                : QStringLiteral("no")));
+                                                  RegValue::fromText(m_parts.switches.bSilent ? QStringLiteral("yes")
+                                                                                             : QStringLiteral("no")));
 }
 
 void FrameCommands::toggleSounds()
@@ -236,14 +229,6 @@ void FrameCommands::toggleSounds()
     if (sw.bSound)
         m_parts.sounds.play(kUserSelect);
     m_parts.settings.write(settings::bSound, sw.bSound ? 1 : 0);
-}
-
-void FrameCommands::toggleStatusTextFilter()
-{
-    playToggleSound();
-    AppSwitches &sw = m_parts.switches;
-    sw.NostatusText = !sw.NostatusText;
-    m_parts.settings.write(settings::NostatusText, sw.NostatusText ? 1 : 0);
 }
 
 void FrameCommands::setStartupType(int type)

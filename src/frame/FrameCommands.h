@@ -7,6 +7,7 @@
 #include <optional>
 
 class AppSwitches;
+struct IntSetting;
 class BarArea;
 class GlobalHotKey;
 class MessageBoxes;
@@ -64,11 +65,12 @@ public:
 
 private:
     void playToggleSound();
+    // Flips a switch and writes it, with the toggle sound.
+    void flip(bool &value, const IntSetting &setting);
     void toggleOffline();
     void togglePopupBlocking();
     void toggleScriptErrors();
     void toggleSounds();
-    void toggleStatusTextFilter();
     void setStartupType(int type);
     void setTheme(int skin);
     void setTextSize(int size);
