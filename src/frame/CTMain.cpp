@@ -81,7 +81,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_address->setClearButtonEnabled(true);
     connect(m_address, &QLineEdit::returnPressed, this, [this] { runCommand(cmd::Go); });
 
-    // The first Page starts loading now, while the rest of the window is made.
+    // The first Page, with the address the program was started with.
     m_host = new PageHost(PageHostServices{m_services.controls, m_services.switches, m_services.downloadFlags,
                                            *this, m_services.sounds, m_services.messages,
                                            [this] { return homeAddress(); }},
@@ -120,6 +120,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     const QByteArray layout = m_services.settings.read(settings::barLayout);
     if (!layout.isEmpty())
         restoreState(layout);
+    // Bars the user hid or showed stay so, also through full screen.
+    for (QToolBar *bar : {m_bars->searchBar(), m_bars->goBar()})
+        bar->setProperty("userHidden", bar->isHidden());
     m_frameCommands->restore();
 }
 

@@ -307,14 +307,21 @@ TEST_F(FrameTest, TheKeyboardMapListsEveryKey)
     EXPECT_TRUE(keys.contains(QStringLiteral("F2")));
 }
 
-TEST_F(FrameTest, TheExplorerBarDocksAndTogglesAndTheBarLayoutIsSaved)
+TEST_F(FrameTest, TheExplorerBarAndTheBarsLayoutAreKeptForTheNextStart)
 {
     EXPECT_FALSE(frame().explorerBar()->isVisible());
     frame().runCommand(cmd::ExplorerBar);
     EXPECT_TRUE(frame().explorerBar()->isVisible());
     EXPECT_EQ(frame().isChecked(cmd::ExplorerBar), std::optional<bool>(true));
+    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(false));
+    frame().runCommand(cmd::SearchBar);
     frame().close();
     EXPECT_FALSE(settings.read(settings::barLayout).isEmpty());
+
+    m_frame.reset();
+    EXPECT_TRUE(frame().explorerBar()->isVisible());
+    EXPECT_TRUE(frame().bars()->searchBar()->isVisible());
+    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(true));
 }
 
 } // namespace
