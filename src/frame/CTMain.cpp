@@ -23,6 +23,7 @@
 #include "ui/BarArea.h"
 #include "ui/BusyIndicator.h"
 #include "ui/CustomizeDialog.h"
+#include "ui/LazyIcon.h"
 #include "ui/MessageBoxes.h"
 #include "ui/StatusPanes.h"
 #include "ui/Themes.h"
@@ -138,8 +139,13 @@ void CTMain::buildActions()
         action->setData(info.id);
         action->setStatusTip(info.prompt);
         action->setCheckable(info.checkable);
-        if (!info.icon.isEmpty())
-            action->setIcon(QIcon::fromTheme(info.icon, style()->standardIcon(info.fallback)));
+        if (!info.icon.isEmpty()) {
+            // The desktop's icon, else the style's; looked up at first drawing.
+            action->setIcon(LazyIconEngine::icon([name = info.icon, fallback = info.fallback] {
+                const QIcon themed = QIcon::fromTheme(name);
+                return themed.isNull() ? QApplication::style()->standardIcon(fallback) : themed;
+            }));
+        }
         if (!info.keys.isEmpty()) {
             action->setShortcuts(info.keys);
             // Keys work with the menus closed and the bars hidden.
