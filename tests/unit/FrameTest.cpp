@@ -296,6 +296,17 @@ TEST_F(FrameTest, TheMemoryPaneShowsFreeMemoryOrTheDownload)
     EXPECT_TRUE(frame().panes()->pane(cmd::MemoryPane)->toolTip().endsWith(QStringLiteral("physical memory free")));
 }
 
+TEST_F(FrameTest, TheActivatedFrameGivesTheFocusToTheActivePage)
+{
+    host().CreatePage(QStringLiteral("http://b/"), true, false, QStringLiteral("Loading..."));
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    frame().setFocus(); // the frame itself, as after a click on its frame
+    QApplication::setActiveWindow(&frame());
+    EXPECT_EQ(QApplication::focusWidget(), controls.last()->widget());
+}
+
 TEST_F(FrameTest, TheKeyboardMapListsEveryKey)
 {
     KeyboardMapDialog map;
