@@ -58,6 +58,10 @@ QList<QToolBar *> BarArea::bands() const
 void BarArea::setTabsOnTop(bool onTop)
 {
     m_tabsOnTop = onTop;
+    m_tabs->setMovable(!m_locked);
+    // Already there (as the saved layout put it): nothing moves.
+    if (m_window.toolBarArea(m_tabs) == (onTop ? Qt::TopToolBarArea : Qt::BottomToolBarArea))
+        return;
     m_window.removeToolBar(m_tabs);
     if (onTop) {
         m_window.addToolBarBreak(Qt::TopToolBarArea);
