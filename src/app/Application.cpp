@@ -151,8 +151,7 @@ void Application::createFrame()
     m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
     m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
     m_profile->setCachePath(m_paths.engineCacheDir());
-    // The address the program was started with opens in the first Page, which
-    // starts loading while the rest of the window is made.
+    // The address the program was started with is the first Page's own.
     const QString firstAddress =
         m_commandLine.argument.isEmpty() ? QString() : InternetShortcut::resolve(m_commandLine.argument);
     m_downloadFlags = std::make_unique<DownloadFlags>(m_registry, m_settings);
