@@ -248,6 +248,7 @@ void FrameCommands::setTheme(int skin)
 
 void FrameCommands::setTextSize(int size)
 {
+    playToggleSound();
     m_parts.host.setTextSize(size);
     m_parts.settings.write(settings::DefFontSize, size);
 }
