@@ -15,8 +15,12 @@ TEST(HotKeyTest, OneProgramHoldsCtrlQAndTheNextIsRefused)
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("xvfb-run"));
     if (xvfb.isEmpty())
         GTEST_SKIP() << "xvfb-run is not installed";
-    // Both probes on one display: the first holds the key while the second tries.
-    const QString script = QStringLiteral("( sleep 3 | \"$0\" hold > \"$1\" ) & sleep 1.5; \"$0\"; wait");
+    // Both probes on one display: the first holds the key (until its input
+    // closes) while the second tries, once the first has said it has it.
+    const QString script = QStringLiteral(
+        "fifo=\"$1.fifo\"; mkfifo \"$fifo\"; \"$0\" hold < \"$fifo\" > \"$1\" & exec 3> \"$fifo\"; "
+        "n=0; while [ ! -s \"$1\" ] && [ $n -lt 400 ]; do sleep 0.05; n=$((n+1)); done; "
+        "\"$0\"; exec 3>&-; wait; rm -f \"$fifo\"");
     const QString held = QStringLiteral("%1/held-%2.txt").arg(QDir::tempPath()).arg(QCoreApplication::applicationPid());
     QProcess run;
     run.setProcessEnvironment([] {
