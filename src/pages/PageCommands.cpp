@@ -346,6 +346,8 @@ void PageCommands::fillClosedPagesMenu(QMenu *menu) const
 void PageCommands::fillPagesMenu(QMenu *menu) const
 {
     menu->clear();
+    // The closed-Pages submenu of the last filling is not one of the menu's actions.
+    qDeleteAll(menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly));
     QMenu *closed = menu->addMenu(QStringLiteral("已关闭的窗口"));
     fillClosedPagesMenu(closed);
     menu->addSeparator();

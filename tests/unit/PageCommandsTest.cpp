@@ -175,6 +175,8 @@ TEST_F(PageCommandsTest, ThePagesMenuNamesEveryPageAndMarksTheActiveOne)
                                           QStringLiteral("29825:Page A"), QStringLiteral("29826:http://b/"),
                                           QStringLiteral("29827:UnKnown...")}));
     EXPECT_EQ(menu.defaultAction(), menu.actions()[2]);
+    commands->fillPagesMenu(&menu); // opened again: still one submenu
+    EXPECT_EQ(menu.findChildren<QMenu *>(Qt::FindDirectChildrenOnly).size(), 1);
 
     commands->handle(cmd::PageEntryFirst + 2);
     EXPECT_EQ(host->list().current(), 2);
