@@ -151,19 +151,25 @@ void PageHost::selectTab(int index)
     m_services.frame.setFrameTitle(page->title);
 }
 
-void PageHost::SelectPage(int index)
+void PageHost::bringUp(int index, bool focus)
 {
     CWebBrowser2 *page = m_list.at(index);
-    if (!page || index == m_list.current())
-        return;
-    m_list.setPrevious(m_list.current());
     makeCurrent(index);
     m_services.frame.setAddressText(page->address());
-    page->control()->widget()->setFocus();
+    if (focus)
+        page->control()->widget()->setFocus();
     if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
         page->setTabImage(3);
     showPage(page);
     m_services.frame.setFrameTitle(page->title);
+}
+
+void PageHost::SelectPage(int index)
+{
+    if (!m_list.at(index) || index == m_list.current())
+        return;
+    m_list.setPrevious(m_list.current());
+    bringUp(index, true);
 }
 
 void PageHost::selectNeighbour(int step)
@@ -171,14 +177,8 @@ void PageHost::selectNeighbour(int step)
     const int n = m_list.count();
     if (n < 2)
         return;
-    const int index = ((m_list.current() + step) % n + n) % n;
-    CWebBrowser2 *page = m_list.at(index);
-    makeCurrent(index);
-    if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
-        page->setTabImage(3);
-    showPage(page);
-    m_services.frame.setAddressText(page->address());
-    m_services.frame.setFrameTitle(page->title);
+    // Round the list; the focus stays where it is.
+    bringUp(((m_list.current() + step) % n + n) % n, false);
 }
 
 void PageHost::CloseCurrentPage()

@@ -128,6 +128,8 @@ signals:
 
 private:
     void selectTab(int index);
+    // Makes the Page at index the active one and shows it: address, glyph, title.
+    void bringUp(int index, bool focus);
     void showPage(CWebBrowser2 *page);
     void destroyPage(int index);
     void retire(std::unique_ptr<BrowserControl> control);

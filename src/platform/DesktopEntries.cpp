@@ -84,7 +84,6 @@ std::optional<DesktopEntry> DesktopEntries::parse(const QString &path)
     entry.mimeTypes = splitList(key("MimeType"));
     entry.categories = splitList(key("Categories"));
     entry.keywords = splitList(key("Keywords"));
-    entry.noDisplay = key("NoDisplay") == QLatin1String("true");
     if (entry.exec.isEmpty() || entry.name.isEmpty())
         return std::nullopt;
     return entry;

@@ -18,7 +18,6 @@ struct DesktopEntry
     QStringList mimeTypes;
     QStringList categories;
     QStringList keywords;
-    bool noDisplay = false;
 };
 
 // The programs installed for this user, and which one the desktop starts
