@@ -142,8 +142,11 @@ void StatusPanes::setProxy(const QString &proxy)
 void StatusPanes::setProgress(int position, int maximum)
 {
     if (maximum <= 0) {
-        m_memoryStack->setCurrentWidget(m_memory);
-        refreshMemory();
+        // Back from a download: the memory figures are read again.
+        if (showsProgress()) {
+            m_memoryStack->setCurrentWidget(m_memory);
+            refreshMemory();
+        }
         return;
     }
     m_progress->setRange(0, maximum);
