@@ -9,6 +9,7 @@
 
 #include <QObject>
 
+#include <future>
 #include <memory>
 
 class CTMain;
@@ -43,6 +44,7 @@ public:
 private:
     void handOffToRunningInstance();
     void openStore();
+    void finishSeeding();
     void createFrame();
     void applySavedProxy();
     void onQuitSignal();
@@ -60,5 +62,7 @@ private:
     std::unique_ptr<DownloadFlags> m_downloadFlags;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<CTMain> m_frame;
+    std::future<bool> m_seeding;
+    bool m_profileOk = true;
     int m_exitCode = 0;
 };
