@@ -77,10 +77,7 @@ bool Application::start()
 
     openStore();
     std::unique_ptr<CStartupLogo> logo;
-    QString logoFile = CStartupLogo::chooseImage(m_registry, m_paths.dataDir());
-    // The data folder may still be being filled: the shipped logo is the same picture.
-    if (!QFileInfo::exists(logoFile))
-        logoFile = Paths::shippedDataDir() + QStringLiteral("/logo.gif");
+    const QString logoFile = CStartupLogo::chooseImage(m_registry, m_paths.dataDir());
     logo = std::make_unique<CStartupLogo>(logoFile);
     logo->showNow();
 
@@ -138,23 +135,14 @@ void Application::handOffToRunningInstance()
 void Application::openStore()
 {
     bool profileOk = m_paths.ensureProfile();
-    // Copying the shipped data is only file work: it goes on beside the
-    // store and the engine's start, and is waited for before the frame.
-    if (profileOk) {
-        m_seeding = std::async(std::launch::async, [shipped = Paths::shippedDataDir(), data = m_paths.dataDir()] {
-            return DataSeeder::seed(shipped, data).ok;
-        });
-    }
     const auto opened = m_registry.open(m_paths.registryFile());
     if (opened.status == RegistryStore::OpenStatus::Recovered)
         m_messages.tell(nullptr, StoreMessages::recovered(opened.movedTo), MessageBoxes::Icon::Warning);
-    m_profileOk = profileOk && m_registry.isWritable();
-}
-
-void Application::finishSeeding()
-{
-    const bool seeded = !m_seeding.valid() || m_seeding.get();
-    if (!m_profileOk || !seeded)
+    if (!m_registry.isWritable())
+        profileOk = false;
+    if (profileOk)
+        profileOk = DataSeeder::seed(Paths::shippedDataDir(), m_paths.dataDir()).ok;
+    if (!profileOk)
         m_messages.tell(nullptr, StoreMessages::unavailable(m_paths.registryFile()), MessageBoxes::Icon::Warning);
 }
 
@@ -163,7 +151,6 @@ void Application::createFrame()
     m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
     m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
     m_profile->setCachePath(m_paths.engineCacheDir());
-    finishSeeding();
     // The address the program was started with is the first Page's own.
     const QString firstAddress =
         m_commandLine.argument.isEmpty() ? QString() : InternetShortcut::resolve(m_commandLine.argument);

@@ -9,7 +9,6 @@
 
 #include <QObject>
 
-#include <future>
 #include <memory>
 
 class CTMain;
@@ -44,7 +43,6 @@ public:
 private:
     void handOffToRunningInstance();
     void openStore();
-    void finishSeeding();
     void createFrame();
     void applySavedProxy();
     void onQuitSignal();
@@ -62,7 +60,5 @@ private:
     std::unique_ptr<DownloadFlags> m_downloadFlags;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<CTMain> m_frame;
-    std::future<bool> m_seeding;
-    bool m_profileOk = true;
     int m_exitCode = 0;
 };
