@@ -1,9 +1,9 @@
 // Times the start of a browser: from starting its process to the moment the
 // first page has loaded (the page's load handler writes a console message,
 // which the engine passes to standard error).
-// Runs Vesperal and the baseline program in turn, each with a fresh profile
-// every time (the first start after installing, the dearest one), prints the
-// median of each and, last, their ratio.
+// Runs Vesperal and the baseline program in turn and prints, for the first
+// start on a new profile and for a later start on it, the median of each and
+// their ratio.
 #include "BenchEnvironment.h"
 #include "Median.h"
 
@@ -86,26 +86,43 @@ int main(int argc, char **argv)
     timeOne(baseline, {work.path() + QStringLiteral("/warm-baseline"), page});
     timeOne(vesperal, {QStringLiteral("--profile"), work.path() + QStringLiteral("/warm"), page});
 
-    QList<double> ours, theirs, paired;
+    // Each run starts both programs twice on a profile of their own: first
+    // when the profile does not exist yet (the first start after installing,
+    // which creates and fills it), then again on that profile (every later start).
+    struct Series {
+        QList<double> ours, theirs, paired;
+    } first, later;
     for (int i = 0; i < runs; ++i) {
-        // Both start on a profile of their own that does not exist yet.
-        const double b = timeOne(baseline, {work.path() + QStringLiteral("/base%1").arg(i), page});
-        const double v = timeOne(vesperal,
-                                 {QStringLiteral("--profile"), work.path() + QStringLiteral("/run%1").arg(i), page});
-        if (b < 0 || v < 0) {
-            std::fprintf(stderr, "run %d: %s did not load the page\n", i, b < 0 ? "the baseline" : "vesperal");
-            return 1;
+        const QString baseProfile = work.path() + QStringLiteral("/base%1").arg(i);
+        const QString ourProfile = work.path() + QStringLiteral("/run%1").arg(i);
+        double times[4];
+        for (int round = 0; round < 2; ++round) {
+            times[2 * round] = timeOne(baseline, {baseProfile, page});
+            times[2 * round + 1] = timeOne(vesperal, {QStringLiteral("--profile"), ourProfile, page});
+            if (times[2 * round] < 0 || times[2 * round + 1] < 0) {
+                std::fprintf(stderr, "run %d: %s did not load the page\n", i,
+                             times[2 * round] < 0 ? "the baseline" : "vesperal");
+                return 1;
+            }
         }
-        std::printf("run %d: baseline %.0f ms, vesperal %.0f ms\n", i, b, v);
+        std::printf("run %d: first start: baseline %.0f ms, vesperal %.0f ms; later start: %.0f ms, %.0f ms\n", i,
+                    times[0], times[1], times[2], times[3]);
         std::fflush(stdout);
-        theirs << b;
-        ours << v;
-        paired << v / b;
+        for (int round = 0; round < 2; ++round) {
+            Series &s = round == 0 ? first : later;
+            s.theirs << times[2 * round];
+            s.ours << times[2 * round + 1];
+            s.paired << times[2 * round + 1] / times[2 * round];
+        }
     }
-    std::printf("median baseline: %.0f ms\nmedian vesperal: %.0f ms\n", median(theirs), median(ours));
-    // Each pair ran back to back: its ratio is spared the drift of the machine
-    // between pairs.
-    std::printf("median of the paired ratios: %.3f\n", median(paired));
-    std::printf("ratio vesperal/baseline: %.3f\n", median(ours) / median(theirs));
+    for (int round = 0; round < 2; ++round) {
+        const Series &s = round == 0 ? first : later;
+        const char *name = round == 0 ? "first start" : "later start";
+        std::printf("%s: median baseline %.0f ms, median vesperal %.0f ms\n", name, median(s.theirs), median(s.ours));
+        // Each pair ran back to back: its ratio is spared the drift of the
+        // machine between pairs.
+        std::printf("%s: median of the paired ratios: %.3f\n", name, median(s.paired));
+        std::printf("%s: ratio vesperal/baseline: %.3f\n", name, median(s.ours) / median(s.theirs));
+    }
     return 0;
 }
