@@ -37,7 +37,7 @@ std::future<SingleInstance::HandOffResult> startSecond(const QString &profile, c
 template<typename T>
 T waitFor(std::future<T> &future)
 {
-    QTest::qWaitFor([&] { return future.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; },
+    (void)QTest::qWaitFor([&] { return future.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready; },
                     20000);
     return future.get();
 }
