@@ -13,6 +13,7 @@
 #include "pages/DownloadFlags.h"
 #include "pages/EngineControl.h"
 #include "platform/Sounds.h"
+#include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
@@ -159,7 +160,8 @@ void Application::createFrame()
     m_sounds = std::make_unique<WaveSounds>(m_paths.dataDir());
     m_frame = std::make_unique<CTMain>(FrameServices{EngineControl::factory(m_profile), m_settings, m_switches,
                                                      *m_downloadFlags, *m_sounds, m_messages, m_addresses.website,
-                                                     m_paths.dataDir(), m_profile, firstAddress});
+                                                     m_paths.dataDir(), m_profile, firstAddress,
+                                                     [](const QString &file) { return TextEditor::open(file); }});
     connect(m_frame.get(), &CTMain::closing, this, [this] {
         // The window takes no more hand-offs; a later start becomes the instance.
         if (m_instance)

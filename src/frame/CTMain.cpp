@@ -5,7 +5,10 @@
 #include "app/InternetShortcut.h"
 #include "app/SettingsStore.h"
 #include "app/SettingsTable.h"
+#include "frame/AddressCommands.h"
+#include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
+#include "pages/StartupPages.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommandIds.h"
@@ -77,10 +80,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     });
 
     m_busy = new BusyIndicator(this);
-    m_address = new QLineEdit(this);
-    m_address->setObjectName(QStringLiteral("address"));
-    m_address->setClearButtonEnabled(true);
-    connect(m_address, &QLineEdit::returnPressed, this, [this] { runCommand(cmd::Go); });
+    m_address = new CXTFlatComboBox(this);
+    m_address->setObjectName(QStringLiteral("addressBar"));
+    m_address->setFont(statusBar()->font());
 
     // The first Page, with the address the program was started with.
     m_host = new PageHost(PageHostServices{m_services.controls, m_services.switches, m_services.downloadFlags,
@@ -88,7 +90,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                            [this] { return homeAddress(); }},
                           this);
     m_host->setTextSize(m_services.settings.read(settings::DefFontSize));
-    m_host->CreateFirstPage(m_services.firstAddress.isEmpty() ? kBlank : m_services.firstAddress);
+    m_startup = new StartupPages(*m_host, m_services.settings, m_services.messages, m_services.dataDir,
+                                 m_services.openInEditor, this, this);
+    m_startup->open(m_services.firstAddress);
     setCentralWidget(m_host);
     m_tabs = new TabStrip(*m_host, this);
     connect(m_tabs, &TabStrip::tabMenuRequested, this, &CTMain::showTabMenu);
@@ -105,6 +109,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     addDockWidget(Qt::LeftDockWidgetArea, m_explorerBar);
     m_explorerBar->hide();
 
+    m_addressCommands = new AddressCommands(
+        AddressParts{*m_address, *m_host, m_services.settings, m_services.switches, m_services.sounds}, this);
+    m_addressCommands->loadTypedList();
     m_clients = new ClientPrograms(m_services.messages, this, this);
     m_hotKey = new GlobalHotKey(this);
     if (m_services.profile)
@@ -368,6 +375,10 @@ std::optional<bool> CTMain::isChecked(int id) const
         if (const auto checked = m_commands->checked(id))
             return checked;
     }
+    if (m_addressCommands) {
+        if (const auto checked = m_addressCommands->checked(id))
+            return checked;
+    }
     return m_frameCommands ? m_frameCommands->checked(id) : std::nullopt;
 }
 
@@ -390,7 +401,8 @@ bool CTMain::runCommand(int id)
 {
     if (!m_commands || !m_frameCommands)
         return false;
-    if (m_commands->handle(id) || m_frameCommands->handle(id) || m_clients->handle(id))
+    if (m_commands->handle(id) || m_frameCommands->handle(id) || m_addressCommands->handle(id)
+        || m_startup->handle(id) || m_clients->handle(id))
         return true;
     if (id >= cmd::UserToolFirst && id <= cmd::UserToolLast) {
         const QList<UserTool> &tools = userTools();
@@ -401,12 +413,6 @@ bool CTMain::runCommand(int id)
         return true;
     }
     switch (id) {
-    case cmd::Go: {
-        const QString text = m_address->text().trimmed();
-        if (!text.isEmpty())
-            m_host->OpenInCurrentPage(text);
-        return true;
-    }
     case cmd::KeyboardMap: showKeyboardMap(); return true;
     case cmd::Customize: showCustomize(); return true;
     default: return false;
@@ -500,14 +506,12 @@ void CTMain::setFrameTitle(const QString &pageTitle)
 
 void CTMain::setAddressText(const QString &address)
 {
-    m_address->setText(address);
-    m_address->setCursorPosition(0);
+    m_address->setAddress(address);
 }
 
 void CTMain::focusAddressBar()
 {
-    m_address->setFocus();
-    m_address->selectAll();
+    m_address->focusAndSelectAll();
 }
 
 bool CTMain::event(QEvent *event)
@@ -564,6 +568,10 @@ void CTMain::shutdown()
     if (!m_frameCommands || !m_frameCommands->isFullScreen())
         m_services.settings.write(settings::barLayout, saveState());
     const bool maximized = isMaximized();
+    // What the next start needs, while the Pages are all there.
+    m_startup->save();
+    m_addressCommands->saveTypedList();
+    m_addressCommands->saveCompletionTexts();
     // Pages go before the engine profile they belong to.
     delete m_frameCommands;
     m_frameCommands = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/UserTools.h"
 
 #include <QHash>
+#include <functional>
 #include <QMainWindow>
 
 class AppSwitches;
@@ -21,7 +22,9 @@ class PageCommands;
 class PageHost;
 class QAction;
 class QDockWidget;
-class QLineEdit;
+class AddressCommands;
+class CXTFlatComboBox;
+class StartupPages;
 class QMenu;
 class QMenuBar;
 class QToolBar;
@@ -44,7 +47,9 @@ struct FrameServices
     QString makerWebsite;
     QString dataDir;                       // where the help is found
     QWebEngineProfile *profile = nullptr;  // none when the Pages have no engine
-    QString firstAddress;                  // what the first Page opens; empty: a blank page
+    QString firstAddress;                  // the address the program was started with, if any
+    // Opens a file in the desktop's text editor; false when there is none.
+    std::function<bool(const QString &file)> openInEditor;
 };
 
 // The main window: it assembles the bars, the status panes, the tab strip
@@ -92,7 +97,9 @@ public:
     StatusPanes *panes() const { return m_panes; }
     BusyIndicator *busy() const { return m_busy; }
     QDockWidget *explorerBar() const { return m_explorerBar; }
-    QLineEdit *addressLine() const { return m_address; }
+    CXTFlatComboBox *addressBar() const { return m_address; }
+    AddressCommands *addressCommands() const { return m_addressCommands; }
+    StartupPages *startupPages() const { return m_startup; }
     QString statusText() const;
     QString securityText() const;
     bool isShutDown() const { return m_shutDown; }
@@ -139,7 +146,9 @@ private:
     StatusPanes *m_panes = nullptr;
     BusyIndicator *m_busy = nullptr;
     QDockWidget *m_explorerBar = nullptr;
-    QLineEdit *m_address = nullptr;
+    CXTFlatComboBox *m_address = nullptr;
+    AddressCommands *m_addressCommands = nullptr;
+    StartupPages *m_startup = nullptr;
     GlobalHotKey *m_hotKey = nullptr;
     OfflineGate *m_offline = nullptr;
     ClientPrograms *m_clients = nullptr;

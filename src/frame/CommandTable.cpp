@@ -115,6 +115,14 @@ QList<CommandInfo> makeTable()
         command(cmd::Exit, "退出(&X)", "关闭 Vesperal"),
         withIcon(command(cmd::Go, "转到", "打开地址栏中的地址", {QKeySequence(Qt::CTRL | Qt::Key_G)}), "go-jump",
                  QStyle::SP_CommandLink),
+        command(cmd::FocusAddressBar, "SetFocusToAddressBar", "把焦点移到地址栏", {QKeySequence(Qt::ALT | Qt::Key_D)}),
+        command(cmd::AddressPartBack, "地址的上一部分", "选中地址中的上一部分",
+                {QKeySequence(Qt::CTRL | Qt::Key_Left)}),
+        command(cmd::AddressPartForward, "地址的下一部分", "选中地址中的下一部分",
+                {QKeySequence(Qt::CTRL | Qt::Key_Right)}),
+        toggle(cmd::NewOnAddress, "输入地址在新窗口打开(&N)", "在新的页面中打开地址栏里输入的地址"),
+        toggle(cmd::AutoComplete, "自动完成功能(&F)...", "输入地址时提示和补全"),
+        command(cmd::EditUrlList, "自定义 URL 列表", "编辑启动时打开的 URL 列表 (startuplist.txt)"),
     };
     return t;
 }

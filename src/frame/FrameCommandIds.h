@@ -42,6 +42,17 @@ inline constexpr int Links = 61241;
 inline constexpr int Exit = 57665;
 inline constexpr int Go = 32911;
 
+// The address bar.
+inline constexpr int AddressChosen = 1112; // an entry of its list was chosen
+inline constexpr int FocusAddressBar = 33051;
+inline constexpr int AddressPartBack = 33055;
+inline constexpr int AddressPartForward = 33056;
+inline constexpr int NewOnAddress = 33042;
+inline constexpr int AutoComplete = 33038;
+
+// Start-up Pages.
+inline constexpr int EditUrlList = 33008;
+
 // Status panes that only show.
 inline constexpr int IconPane = 61206;
 inline constexpr int ProxyPane = 61219;

@@ -38,7 +38,7 @@ PageHost::~PageHost()
     m_retired.clear();
 }
 
-CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
+std::unique_ptr<CWebBrowser2> PageHost::makePage(const QString &label)
 {
     std::unique_ptr<BrowserControl> control = m_services.controls ? m_services.controls(this) : nullptr;
     if (!control || !control->widget())
@@ -46,10 +46,18 @@ CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
     control->setContentPolicy(m_services.downloadFlags.policy());
     control->setZoomFactor(zoomForTextSize(m_textSize));
     m_stack->addWidget(control->widget());
-    auto owned = std::make_unique<CWebBrowser2>(std::move(control), *this);
-    CWebBrowser2 *page = owned.get();
+    auto page = std::make_unique<CWebBrowser2>(std::move(control), *this);
     page->setTabLabel(label);
     page->setTabImage(0);
+    return page;
+}
+
+CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
+{
+    auto owned = makePage(label);
+    if (!owned)
+        return nullptr;
+    CWebBrowser2 *page = owned.get();
 
     const bool toFront = front || m_services.switches.bNewWindowActive;
     const int position = m_services.switches.bNewWindowFollow && !m_list.isEmpty() ? m_list.current() + 1
@@ -105,6 +113,21 @@ void PageHost::OpenInCurrentPage(const QString &address)
         return;
     }
     CreatePage(address, false, false, kLoading);
+}
+
+CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label)
+{
+    if (m_list.isEmpty()) {
+        CreateFirstPage(address);
+        return m_list.active();
+    }
+    auto owned = makePage(label);
+    if (!owned)
+        return nullptr;
+    CWebBrowser2 *page = owned.get();
+    m_list.insert(m_list.count(), std::move(owned));
+    page->control()->navigate(address.isEmpty() ? kBlank : address);
+    return page;
 }
 
 void PageHost::CreateFirstPage(const QString &address)

@@ -57,6 +57,9 @@ public:
     CWebBrowser2 *createWindowPage(const QString &label);
     // Only while there is no Page.
     void CreateFirstPage(const QString &address);
+    // Makes a Page at the end of the list, behind the active one, and
+    // navigates it; the first Page becomes the active one.
+    CWebBrowser2 *appendPage(const QString &address, const QString &label);
     // A tab click: the Page at index becomes the active one.
     void SelectPage(int index);
     // Previous (-1) or next (+1) Page, wrapping around.
@@ -135,6 +138,7 @@ private:
     void retire(std::unique_ptr<BrowserControl> control);
     void purgeRetired();
     void makeCurrent(int index);
+    std::unique_ptr<CWebBrowser2> makePage(const QString &label);
     CWebBrowser2 *insertPage(bool front, const QString &label);
 
     PageHostServices m_services;

@@ -86,8 +86,14 @@ TEST_F(ApplicationStartTest, AFirstStartOpensTheAddressAndWritesOnlyWhatItMust)
     RegistryStore store;
     store.open(profile + QStringLiteral("/registry.db"));
     EXPECT_EQ(store.subkeys(Hive::CurrentUser, kApp),
-              (QStringList{QStringLiteral("mainframe"), QStringLiteral("option"), QStringLiteral("UISettings"),
-                           QStringLiteral("version")}));
+              (QStringList{QStringLiteral("domains"), QStringLiteral("mainframe"), QStringLiteral("navigate"),
+                           QStringLiteral("option"), QStringLiteral("UISettings"), QStringLiteral("version")}));
+    // The open Page for the next start, and the address bar's completion texts.
+    EXPECT_EQ(store.query(Hive::CurrentUser, kApp + QStringLiteral("\\navigate"), QStringLiteral("lastvisit"))
+                  .value_or(RegValue{})
+                  .binary,
+              server.url(QStringLiteral("/first")).toUtf8() + QByteArray("\n\0", 2));
+    EXPECT_EQ(store.values(Hive::CurrentUser, kApp + QStringLiteral("\\domains")).size(), 6);
     // The bars' layout, as the window left it.
     const auto layout = store.values(Hive::CurrentUser, kApp + QStringLiteral("\\UISettings"));
     ASSERT_EQ(layout.size(), 1);

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "frame/AddressRules.h"
+
+#include <QObject>
+
+#include <optional>
+
+class AppSwitches;
+class CXTFlatComboBox;
+class PageHost;
+class RegistryStore;
+class SettingsStore;
+class SoundPlayer;
+
+// What the address bar's commands work on.
+struct AddressParts
+{
+    CXTFlatComboBox &box;
+    PageHost &host;
+    SettingsStore &settings;
+    AppSwitches &switches;
+    SoundPlayer &sounds;
+};
+
+// The address bar's commands: confirming the typed text (with Ctrl, Shift or
+// both completing a bare word), going to it, the caret moves by parts of the
+// address, the typed list kept in the registry store, and the switches for
+// new Pages and auto-completion.
+class AddressCommands : public QObject
+{
+    Q_OBJECT
+public:
+    explicit AddressCommands(AddressParts parts, QObject *parent = nullptr);
+
+    bool handle(int id);
+    std::optional<bool> checked(int id) const;
+
+    // Enter in the bar, with the modifier keys held.
+    void confirm(Qt::KeyboardModifiers modifiers);
+
+    const AddressRules::CompletionTexts &completionTexts() const { return m_texts; }
+    void setCompletionTexts(const AddressRules::CompletionTexts &texts) { m_texts = texts; }
+
+    // Fills the list from the typed addresses in the registry store.
+    void loadTypedList();
+    // Writes the list back (at exit): at most 24, numbered without gaps.
+    void saveTypedList();
+    // Writes the six completion texts (when the frame goes).
+    void saveCompletionTexts();
+
+    // Whether completion suggests (AutoSuggest) and appends (Append
+    // Completion), as the registry store says.
+    void applyCompletionModes();
+
+private:
+    void go();
+    void moveByPart(bool forward);
+    void toggleNewOnAddress();
+    void toggleAutoComplete();
+    QStringList candidates() const;
+    void rememberVisited(const QString &address);
+    void playToggleSound();
+
+    AddressParts m_parts;
+    AddressRules::CompletionTexts m_texts;
+    bool m_newOnAddress = true;
+    // Addresses the Pages went to in this session, newest first.
+    QStringList m_visited;
+};

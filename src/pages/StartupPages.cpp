@@ -1,0 +1,147 @@
+#include "pages/StartupPages.h"
+
+#include "app/SettingsTable.h"
+#include "app/SettingsStore.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/LastVisit.h"
+#include "pages/PageHost.h"
+#include "platform/DataText.h"
+#include "ui/MessageBoxes.h"
+
+#include <QFile>
+
+namespace {
+
+const QString kBlank = QStringLiteral("about:blank");
+const QString kLoading = QStringLiteral("Loading...");
+constexpr int kEditUrlList = 33008;
+// Addresses of the last exit that go onto the closed-Page list; its ring
+// keeps the newest 15 of them.
+constexpr int kClosedTaken = 16;
+
+enum StartupType { Blank = 1, LastVisitPages = 2, Home = 3, UrlList = 4 };
+
+} // namespace
+
+StartupPages::StartupPages(PageHost &host, SettingsStore &settings, MessageBoxes &messages, QString dataDir,
+                           EditorLauncher editor, QWidget *window, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_settings(settings)
+    , m_messages(messages)
+    , m_dataDir(std::move(dataDir))
+    , m_editor(std::move(editor))
+    , m_window(window)
+{
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(1000);
+    connect(&m_saveTimer, &QTimer::timeout, this, &StartupPages::save);
+}
+
+QString StartupPages::urlListFile() const
+{
+    return m_dataDir + QLatin1Char('/') + urlListName();
+}
+
+void StartupPages::open(const QString &argument)
+{
+    const int type = m_settings.read(settings::startuptype);
+    const QByteArray stored = m_settings.read(settings::lastvisit);
+    m_saved = stored;
+    const QStringList lastPages = LastVisit::parse(stored);
+    openLastVisit(lastPages, type == LastVisitPages);
+
+    switch (type) {
+    case LastVisitPages:
+        break;
+    case Home:
+        m_host.CreateFirstPage(kBlank);
+        if (CWebBrowser2 *page = m_host.activePage())
+            m_host.goHome(page);
+        break;
+    case UrlList: openUrlList(); break;
+    default: break;
+    }
+    // Whatever happened above, there is a Page. A blank one takes the
+    // program's address itself.
+    if (m_host.list().isEmpty())
+        m_host.CreateFirstPage(argument.isEmpty() ? kBlank : argument);
+    else if (!argument.isEmpty())
+        m_host.CreatePage(argument, true, true, kLoading);
+
+    PageList &list = m_host.list();
+    connect(&list, &PageList::inserted, this, &StartupPages::scheduleSave);
+    connect(&list, &PageList::removed, this, &StartupPages::scheduleSave);
+    connect(&list, &PageList::tabChanged, this, &StartupPages::scheduleSave);
+}
+
+void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
+{
+    int taken = 0;
+    for (const QString &address : addresses) {
+        if (asPages)
+            m_host.appendPage(address, kLoading);
+        if (taken < kClosedTaken) {
+            m_host.list().closed().push(address, address);
+            ++taken;
+        }
+    }
+    if (taken > 0)
+        m_host.list().closedChanged();
+}
+
+void StartupPages::openUrlList()
+{
+    QFile file(urlListFile());
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_host.CreateFirstPage(kBlank);
+        m_messages.tell(m_window, m_dataDir + QStringLiteral("/startuplist.txt not found.\n你可以删除它!"),
+                        MessageBoxes::Icon::Warning);
+        return;
+    }
+    QString text = DataText::decode(file.readAll());
+    // Every line is a Page, the empty one too; a last line feed ends the last line.
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    if (text.isEmpty())
+        return;
+    for (QString line : text.split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        m_host.appendPage(line, kLoading);
+    }
+}
+
+void StartupPages::save()
+{
+    m_saveTimer.stop();
+    QStringList addresses;
+    const PageList &list = m_host.list();
+    for (int i = list.count() - 1; i >= 0; --i) {
+        if (const CWebBrowser2 *page = list.at(i))
+            addresses << page->address();
+    }
+    const QByteArray value = LastVisit::format(addresses);
+    // Unchanged addresses are not written again.
+    if (value == m_saved)
+        return;
+    if (m_settings.write(settings::lastvisit, value))
+        m_saved = value;
+}
+
+void StartupPages::scheduleSave()
+{
+    if (!m_saveTimer.isActive())
+        m_saveTimer.start();
+}
+
+bool StartupPages::handle(int id)
+{
+    if (id != kEditUrlList)
+        return false;
+    if (!m_editor || !m_editor(urlListFile())) {
+        m_messages.tell(m_window, QStringLiteral("找不到文本编辑器, 不能打开 %1。").arg(urlListFile()),
+                        MessageBoxes::Icon::Warning);
+    }
+    return true;
+}

@@ -1,0 +1,21 @@
+#include "platform/TextEditor.h"
+
+namespace TextEditor {
+
+std::optional<DesktopEntry> find(const DesktopEntries &entries)
+{
+    if (auto plain = entries.defaultFor(QStringLiteral("text/plain")))
+        return plain;
+    const QList<DesktopEntry> editors = entries.withCategory(QStringLiteral("TextEditor"));
+    if (!editors.isEmpty())
+        return editors.first();
+    return std::nullopt;
+}
+
+bool open(const QString &file, const DesktopEntries &entries)
+{
+    const auto editor = find(entries);
+    return editor && DesktopEntries::start(*editor, {file});
+}
+
+} // namespace TextEditor
