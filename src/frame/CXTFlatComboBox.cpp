@@ -63,24 +63,55 @@ QStringList CXTFlatComboBox::entries() const
     return list;
 }
 
+namespace {
+
+// The edit field as it stands: a change of the list must not touch it.
+class KeepEditField
+{
+public:
+    explicit KeepEditField(QLineEdit *edit)
+        : m_edit(edit)
+        , m_text(edit->text())
+        , m_cursor(edit->cursorPosition())
+        , m_selectionStart(edit->selectionStart())
+        , m_selectionLength(edit->selectionLength())
+    {
+    }
+    ~KeepEditField()
+    {
+        m_edit->setText(m_text);
+        if (m_selectionStart >= 0 && m_cursor == m_selectionStart)
+            m_edit->setSelection(m_selectionStart + m_selectionLength, -m_selectionLength);
+        else if (m_selectionStart >= 0)
+            m_edit->setSelection(m_selectionStart, m_selectionLength);
+        else
+            m_edit->setCursorPosition(m_cursor);
+    }
+
+private:
+    QLineEdit *m_edit;
+    QString m_text;
+    int m_cursor;
+    int m_selectionStart;
+    int m_selectionLength;
+};
+
+} // namespace
+
 void CXTFlatComboBox::setEntries(const QStringList &entries)
 {
-    const QString text = currentText();
+    KeepEditField keep(lineEdit());
     clear();
     addItems(entries);
-    // The list changes, the field does not.
-    setEditText(text);
 }
 
 void CXTFlatComboBox::remember(const QString &text)
 {
     const QStringList before = entries();
-    const QStringList after = AddressRules::remember(before, text);
-    if (after.size() != before.size()) {
-        const QString shown = currentText();
-        insertItem(0, text);
-        setEditText(shown);
-    }
+    if (AddressRules::remember(before, text).size() == before.size())
+        return;
+    KeepEditField keep(lineEdit());
+    insertItem(0, text);
 }
 
 void CXTFlatComboBox::setCompletionModes(bool suggest, bool append)
@@ -129,6 +160,28 @@ void CXTFlatComboBox::onTextEdited(const QString &text)
     }
 }
 
+namespace {
+
+// Ctrl+Left and Ctrl+Right belong to the window's commands, which move the
+// selection by parts of the address.
+bool isPartMove(const QKeyEvent *key)
+{
+    return (key->key() == Qt::Key_Left || key->key() == Qt::Key_Right) && key->modifiers() == Qt::ControlModifier;
+}
+
+} // namespace
+
+bool CXTFlatComboBox::event(QEvent *event)
+{
+    // The combo box would hand these to its edit field, which takes them as
+    // moves by words.
+    if (event->type() == QEvent::ShortcutOverride && isPartMove(static_cast<QKeyEvent *>(event))) {
+        event->ignore();
+        return true;
+    }
+    return QComboBox::event(event);
+}
+
 bool CXTFlatComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched != lineEdit())
@@ -137,15 +190,13 @@ bool CXTFlatComboBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::ShortcutOverride: {
         auto *key = static_cast<QKeyEvent *>(event);
         // Enter and Escape are the bar's own, even where the window has a
-        // shortcut on them (Escape stops the Page). Ctrl+Left and Ctrl+Right
-        // go to the window's commands, which move the selection by parts of
-        // the address.
+        // shortcut on them (Escape stops the Page).
         const int k = key->key();
         if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
             event->accept();
             return true;
         }
-        if ((k == Qt::Key_Left || k == Qt::Key_Right) && key->modifiers() == Qt::ControlModifier) {
+        if (isPartMove(key)) {
             event->ignore();
             return true;
         }
@@ -156,11 +207,6 @@ bool CXTFlatComboBox::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseMove:
     case QEvent::Enter: hovered(); return false;
     case QEvent::Wheel: return true;
-    case QEvent::FocusIn: setRaised(true); return false;
-    case QEvent::FocusOut:
-        if (!mouseInside())
-            setRaised(false);
-        return false;
     default: return false;
     }
 }
@@ -199,14 +245,18 @@ bool CXTFlatComboBox::handleKey(QKeyEvent *event)
 
 bool CXTFlatComboBox::handlePress(QMouseEvent *event)
 {
+    const bool firstClick = m_focusedByMouse;
+    m_focusedByMouse = false;
     QLineEdit *edit = lineEdit();
-    if (event->button() != Qt::LeftButton || !edit->hasSelectedText() || edit->selectedText() != edit->text())
+    if (event->button() != Qt::LeftButton || !firstClick)
         return false;
-    // The first click into a fully selected address keeps it selected.
+    // The click that brings the focus into the bar selects the whole
+    // address (and keeps it selected when it already was), so that typing
+    // replaces it; the next click places the caret.
     const int at = edit->cursorPositionAt(event->position().toPoint());
     if (at > 0 && at < edit->text().size())
         edit->selectAll();
-    return true;
+    return edit->hasSelectedText() && edit->selectedText() == edit->text();
 }
 
 void CXTFlatComboBox::wheelEvent(QWheelEvent *event)
@@ -217,6 +267,8 @@ void CXTFlatComboBox::wheelEvent(QWheelEvent *event)
 
 void CXTFlatComboBox::focusInEvent(QFocusEvent *event)
 {
+    // The edit field's focus comes through here (the box is its focus proxy).
+    m_focusedByMouse = event->reason() == Qt::MouseFocusReason;
     QComboBox::focusInEvent(event);
     setRaised(true);
 }
@@ -224,7 +276,8 @@ void CXTFlatComboBox::focusInEvent(QFocusEvent *event)
 void CXTFlatComboBox::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
-    if (!focusInside())
+    // Its own drop-down list takes the focus for a moment: that is not leaving.
+    if (event->reason() != Qt::PopupFocusReason && !focusInside())
         setRaised(false);
 }
 

@@ -49,6 +49,7 @@ signals:
     void entryChosen(const QString &text);
 
 protected:
+    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
@@ -74,5 +75,6 @@ private:
     bool m_append = false;
     bool m_deleting = false;
     bool m_raised = false;
+    bool m_focusedByMouse = false;
     QBasicTimer m_hoverTimer;
 };

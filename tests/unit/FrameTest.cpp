@@ -19,6 +19,7 @@
 #include "ui/Themes.h"
 
 #include "FakeControl.h"
+#include "FrameFixture.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
 #include "TestEnvironment.h"
@@ -35,47 +36,7 @@
 
 namespace {
 
-class FrameTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        profile = freshProfileDir();
-        registry.open(profile + QStringLiteral("/registry.db"));
-        switches.load(settings);
-        flags.load();
-    }
-
-    CTMain &frame()
-    {
-        if (!m_frame) {
-            m_frame = std::make_unique<CTMain>(FrameServices{controls.factory(), settings, switches, flags, sounds,
-                                                             messages, QStringLiteral("http://maker.example/"),
-                                                             profile + QStringLiteral("/data"), nullptr});
-            m_frame->show();
-            // Keys reach the window's shortcuts only while it is the active one.
-            QApplication::setActiveWindow(m_frame.get());
-        }
-        return *m_frame;
-    }
-
-    PageHost &host() { return *frame().pageHost(); }
-
-    std::optional<RegValue> mirroredValue(const char *key, const QString &name)
-    {
-        return registry.query(Hive::CurrentUser, QLatin1String(key), name);
-    }
-
-    QString profile;
-    RegistryStore registry;
-    SettingsStore settings{registry};
-    AppSwitches switches;
-    DownloadFlags flags{registry, settings};
-    FakeControls controls;
-    RecordingSounds sounds;
-    RecordingMessageBoxes messages;
-    std::unique_ptr<CTMain> m_frame;
-};
+using FrameTest = FrameFixture;
 
 TEST_F(FrameTest, EveryToggleIsWrittenAtOnceAndShowsItsCheckMark)
 {

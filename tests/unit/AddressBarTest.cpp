@@ -1,0 +1,260 @@
+// The address bar on the real frame, driven by keys and mouse.
+#include "app/SettingsTable.h"
+#include "frame/AddressCommands.h"
+#include "frame/CXTFlatComboBox.h"
+#include "frame/FrameCommandIds.h"
+#include "pages/CWebBrowser2.h"
+
+#include "FrameFixture.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QCursor>
+#include <QLineEdit>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+class AddressBarTest : public FrameFixture
+{
+protected:
+    CXTFlatComboBox &bar() { return *frame().addressBar(); }
+    QLineEdit &edit() { return *bar().lineEdit(); }
+    FakeControl *control(int index) { return static_cast<FakeControl *>(host().list().at(index)->control()); }
+
+    // Types a text into the emptied bar and presses Enter with the modifiers.
+    void enter(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        bar().setFocus();
+        edit().clear();
+        QTest::keyClicks(&edit(), text);
+        QTest::keyClick(&edit(), Qt::Key_Return, modifiers);
+    }
+
+    // The first Page shows a real address, so Enter makes new Pages.
+    void startOnAPage()
+    {
+        host().OpenInCurrentPage(P);
+        ASSERT_EQ(host().list().count(), 1);
+    }
+
+    const QString P = QStringLiteral("http://p.example/");
+};
+
+TEST_F(AddressBarTest, EnterOpensTheTypedWordOrItsCompletionInANewPage)
+{
+    startOnAPage();
+    struct Row { Qt::KeyboardModifiers keys; const char *opened; };
+    const Row rows[] = {
+        {Qt::ControlModifier, "http://www.example.com"},
+        {Qt::ShiftModifier, "http://www.example.net"},
+        {Qt::ControlModifier | Qt::ShiftModifier, "http://www.example.org"},
+        {Qt::AltModifier, "example"},
+        {Qt::NoModifier, "example"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.opened);
+        const int before = host().list().count();
+        enter(QStringLiteral("example"), row.keys);
+        ASSERT_EQ(host().list().count(), before + 1);
+        EXPECT_EQ(controls.last()->navigated.value(0), QLatin1String(row.opened));
+        // The new Page stays behind; the bar shows the Page in front, selected.
+        EXPECT_EQ(host().activePage()->address(), P);
+        EXPECT_EQ(edit().text(), P);
+        EXPECT_EQ(edit().selectedText(), P);
+    }
+    // Remembered newest first, "example" once.
+    EXPECT_EQ(bar().entries(), (QStringList{"example", "http://www.example.org", "http://www.example.net",
+                                            "http://www.example.com"}));
+    // Every key played the typing sound (the modifier keys are key presses too).
+    EXPECT_EQ(sounds.played.count(QStringLiteral("type.wav")), 5 * 8 + 5);
+}
+
+TEST_F(AddressBarTest, WithoutNewPagesOrOnAnErrorPageEnterNavigatesTheActivePage)
+{
+    startOnAPage();
+    ASSERT_EQ(frame().isChecked(cmd::NewOnAddress), std::optional<bool>(true));
+    frame().runCommand(cmd::NewOnAddress);
+    EXPECT_EQ(settings.read(settings::NewOnAddress), 0);
+    EXPECT_EQ(frame().isChecked(cmd::NewOnAddress), std::optional<bool>(false));
+
+    enter(QStringLiteral("example"), Qt::ControlModifier);
+    EXPECT_EQ(host().list().count(), 1);
+    EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://www.example.com"));
+    // The completed text replaced the typed one.
+    EXPECT_EQ(edit().text(), QStringLiteral("http://www.example.com"));
+
+    frame().runCommand(cmd::NewOnAddress);
+    emit control(0)->navigateError(BrowserControl::Frame::Top);
+    ASSERT_EQ(host().activePage()->state, CWebBrowser2::Error);
+    enter(QStringLiteral("http://fixed.example/"));
+    EXPECT_EQ(host().list().count(), 1);
+    EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://fixed.example/"));
+}
+
+TEST_F(AddressBarTest, TheListKeepsOneOfEachAndSavesTwentyFour)
+{
+    startOnAPage();
+    enter(QStringLiteral("http://a.example/"));
+    enter(QStringLiteral("HTTP://A.EXAMPLE/"));
+    enter(QStringLiteral("http://a.example"));
+    EXPECT_EQ(bar().entries(), QStringList{QStringLiteral("http://a.example/")});
+
+    QStringList thirty;
+    for (int i = 1; i <= 30; ++i)
+        thirty << QStringLiteral("http://site%1.example/").arg(i);
+    thirty[3].clear();
+    bar().setEntries(thirty);
+    restart();
+
+    const QString key = QLatin1String(mirrored::kTypedUrls);
+    EXPECT_EQ(registry.values(Hive::CurrentUser, key).size(), 23);
+    EXPECT_EQ(registry.query(Hive::CurrentUser, key, QStringLiteral("url4"))->text, thirty[4]);
+    EXPECT_FALSE(registry.query(Hive::CurrentUser, key, QStringLiteral("url24")));
+    // The next start reads them back in order.
+    EXPECT_EQ(bar().entries().size(), 23);
+    EXPECT_EQ(bar().entries().first(), thirty.first());
+    EXPECT_EQ(bar().entries().last(), thirty[23]);
+    // The completion texts were written when the frame went.
+    EXPECT_EQ(registry.query(Hive::CurrentUser, settings.appKey() + QStringLiteral("\\domains"), QStringLiteral("ctrl2"))->text,
+              QStringLiteral(".com"));
+}
+
+TEST_F(AddressBarTest, KeysOfTheBarAndTheWindow)
+{
+    startOnAPage();
+    frame().setAddressText(QStringLiteral("http://www.example.com/a/b.html"));
+    host().activePage()->control()->widget()->setFocus();
+
+    // Alt+D: the focus and the whole text.
+    QTest::keyClick(&frame(), Qt::Key_D, Qt::AltModifier);
+    EXPECT_TRUE(edit().hasFocus());
+    EXPECT_EQ(edit().selectedText(), edit().text());
+
+    // Ctrl+Right and Ctrl+Left move by parts of the address, also inside the bar.
+    edit().setCursorPosition(0);
+    QTest::keyClick(&edit(), Qt::Key_Right, Qt::ControlModifier);
+    EXPECT_EQ(edit().selectedText(), QStringLiteral("http:"));
+    edit().setCursorPosition(edit().text().size());
+    QTest::keyClick(&edit(), Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(edit().selectedText(), QStringLiteral(".html"));
+
+    // Escape gives the focus back to the Page and stops nothing.
+    QTest::keyClick(&edit(), Qt::Key_Escape);
+    EXPECT_TRUE(host().activePage()->control()->widget()->hasFocus());
+    EXPECT_EQ(control(0)->stops, 0);
+
+    // Ctrl+G goes to the text as it stands: no completion, no new entry, no new Page.
+    bar().setEditText(QStringLiteral("example"));
+    QTest::keyClick(&frame(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyClick(&frame(), Qt::Key_G, Qt::ControlModifier);
+    EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("example"));
+    EXPECT_TRUE(bar().entries().isEmpty());
+    EXPECT_EQ(host().list().count(), 1);
+}
+
+TEST_F(AddressBarTest, MouseClickWheelAndTheChoiceOfAnEntry)
+{
+    startOnAPage();
+    bar().setEntries({QStringLiteral("http://one.example/"), QStringLiteral("http://two.example/")});
+    frame().setAddressText(QStringLiteral("http://www.example.com/"));
+    host().activePage()->control()->widget()->setFocus();
+
+    // The click that brings the focus selects the whole address.
+    const QPoint inside(edit().fontMetrics().horizontalAdvance(edit().text().left(8)), edit().height() / 2);
+    QTest::mouseClick(&edit(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_TRUE(edit().hasFocus());
+    EXPECT_EQ(edit().selectedText(), edit().text());
+    // The next one places the caret.
+    QTest::mouseClick(&edit(), Qt::LeftButton, Qt::NoModifier, inside);
+    EXPECT_FALSE(edit().hasSelectedText());
+
+    // The wheel changes nothing.
+    const int index = bar().currentIndex();
+    QWheelEvent wheel(QPointF(5, 5), bar().mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&bar(), &wheel);
+    QApplication::sendEvent(&edit(), &wheel);
+    EXPECT_EQ(bar().currentIndex(), index);
+    EXPECT_EQ(edit().text(), QStringLiteral("http://www.example.com/"));
+
+    // Choosing an entry navigates the active Page.
+    emit bar().activated(1);
+    EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://two.example/"));
+}
+
+TEST_F(AddressBarTest, FlatUntilFocusedOrHovered)
+{
+    startOnAPage();
+    host().activePage()->control()->widget()->setFocus();
+    QCursor::setPos(frame().mapToGlobal(QPoint(frame().width() / 2, frame().height() - 5)));
+    EXPECT_FALSE(bar().isRaised());
+
+    bar().setFocus();
+    EXPECT_TRUE(bar().isRaised());
+    host().activePage()->control()->widget()->setFocus();
+    EXPECT_FALSE(bar().isRaised());
+
+    // The mouse over the bar raises it; once the mouse has left, the timer lays it flat.
+    QCursor::setPos(bar().mapToGlobal(bar().rect().center()));
+    QMouseEvent move(QEvent::MouseMove, QPointF(bar().rect().center()), bar().mapToGlobal(QPointF(bar().rect().center())),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit(), &move);
+    EXPECT_TRUE(bar().isRaised());
+    QTest::qWait(30);
+    EXPECT_TRUE(bar().isRaised());
+    QCursor::setPos(frame().mapToGlobal(QPoint(frame().width() / 2, frame().height() - 5)));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !bar().isRaised(); }, 1000));
+}
+
+TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
+{
+    startOnAPage();
+    bar().setEntries({QStringLiteral("http://www.example.com/"), QStringLiteral("http://other.example/")});
+    bar().setFocus();
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    // Suggestions by default, nothing appended.
+    EXPECT_EQ(bar().currentSuggestions(), QStringList{QStringLiteral("http://www.example.com/")});
+    EXPECT_EQ(edit().text(), QStringLiteral("exa"));
+    // The Pages' addresses are offered too.
+    host().CreatePage(QStringLiteral("http://visited.example/x"), false, false, QStringLiteral("V"));
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("vis"));
+    EXPECT_EQ(bar().currentSuggestions(), QStringList{QStringLiteral("http://visited.example/x")});
+
+    // The switch: off on a new profile; on, it writes the four values and appends.
+    EXPECT_EQ(frame().isChecked(cmd::AutoComplete), std::optional<bool>(false));
+    frame().runCommand(cmd::AutoComplete);
+    EXPECT_EQ(frame().isChecked(cmd::AutoComplete), std::optional<bool>(true));
+    for (const char *name : {"Use FormSuggest", "FormSuggest Passwords"})
+        EXPECT_EQ(mirroredValue(mirrored::kIEMain, QLatin1String(name))->text, QStringLiteral("yes"));
+    for (const char *name : {"Append Completion", "AutoSuggest"})
+        EXPECT_EQ(mirroredValue(mirrored::kAutoComplete, QLatin1String(name))->text, QStringLiteral("yes"));
+
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    EXPECT_EQ(edit().text(), QStringLiteral("example.com/"));
+    EXPECT_EQ(edit().selectedText(), QStringLiteral("mple.com/"));
+    // Backspace takes the appended part away and appends nothing new.
+    QTest::keyClick(&edit(), Qt::Key_Backspace);
+    EXPECT_EQ(edit().text(), QStringLiteral("exa"));
+    // Tab takes the appended completion.
+    QTest::keyClicks(&edit(), QStringLiteral("m"));
+    EXPECT_EQ(edit().text(), QStringLiteral("example.com/"));
+    QTest::keyClick(&edit(), Qt::Key_Tab);
+    EXPECT_FALSE(edit().hasSelectedText());
+    EXPECT_EQ(edit().cursorPosition(), edit().text().size());
+    EXPECT_TRUE(edit().hasFocus());
+
+    // Off again: no suggestions, nothing appended.
+    frame().runCommand(cmd::AutoComplete);
+    EXPECT_EQ(mirroredValue(mirrored::kIEMain, QStringLiteral("Use FormSuggest"))->text, QStringLiteral("no"));
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    EXPECT_EQ(edit().text(), QStringLiteral("exa"));
+    EXPECT_TRUE(bar().currentSuggestions().isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,216 @@
+// The Pages a start opens, and the addresses kept for the next one.
+#include "app/SettingsTable.h"
+#include "frame/CommandIds.h"
+#include "frame/FrameCommandIds.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/LastVisit.h"
+#include "pages/StartupPages.h"
+
+#include "FrameFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+TEST(LastVisit, ReadsWhatItWritesAndAsMuchOfAnythingElseAsMakesSense)
+{
+    const QStringList three{QStringLiteral("http://r.example/"), QStringLiteral("http://q.example/"),
+                            QStringLiteral("http://p.example/")};
+    EXPECT_EQ(LastVisit::format(three), QByteArray("http://r.example/\nhttp://q.example/\nhttp://p.example/\n\0", 55));
+    EXPECT_EQ(LastVisit::format({QStringLiteral("about:blank")}), QByteArray("about:blank\n\0", 13));
+    EXPECT_EQ(LastVisit::parse(LastVisit::format(three)), three);
+
+    struct Row { const char *what; QByteArray value; QStringList addresses; };
+    const Row rows[] = {
+        {"runs of line feeds separate like one", QByteArray("a\n\n\nb\n\0", 7), {"a", "b"}},
+        {"only line feeds", QByteArray("\n\n\n\0", 4), {}},
+        {"nothing", QByteArray(), {}},
+        {"no terminating zero", QByteArray("a\nb"), {"a", "b"}},
+        {"the first zero ends the text", QByteArray("a\n\0b\n\0", 6), {"a"}},
+        {"binary garbage between addresses", QByteArray("a\n\xff\xfe\x01\x02\nb\n\0", 10), {"a", "b"}},
+        {"control characters are no address", QByteArray("a\x07x\nb\n\0", 7), {"b"}},
+        {"carriage returns of another writer", QByteArray("a\r\nb\r\n\0", 7), {"a", "b"}},
+        {"non-ASCII addresses", QByteArray("http://例子.测试/\n\0"), {QStringLiteral("http://例子.测试/")}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.what);
+        EXPECT_EQ(LastVisit::parse(row.value), row.addresses);
+    }
+
+    // Absurd sizes: a piece longer than any address is dropped; at most so many are taken.
+    const QByteArray huge = "a\n" + QByteArray(LastVisit::kMaxAddressBytes + 1, 'x') + "\nb\n";
+    EXPECT_EQ(LastVisit::parse(huge), (QStringList{"a", "b"}));
+    EXPECT_EQ(LastVisit::parse(QByteArray("x\n").repeated(LastVisit::kMaxAddresses + 500)).size(),
+              LastVisit::kMaxAddresses);
+}
+
+class StartupPagesTest : public FrameFixture
+{
+protected:
+    void storeLastVisit(const QByteArray &value) { settings.write(settings::lastvisit, value); }
+    void setType(int type) { settings.write(settings::startuptype, type); }
+
+    QStringList tabs()
+    {
+        QStringList addresses;
+        for (int i = 0; i < host().list().count(); ++i)
+            addresses << host().list().at(i)->address();
+        return addresses;
+    }
+
+    QStringList closedNewestFirst()
+    {
+        QStringList addresses;
+        const ClosedPageList &closed = host().list().closed();
+        for (int slot : closed.slotsNewestFirst())
+            addresses << closed.at(slot).address;
+        return addresses;
+    }
+
+    void writeUrlList(const QByteArray &content)
+    {
+        QDir().mkpath(profile + QStringLiteral("/data"));
+        QFile f(profile + QStringLiteral("/data/startuplist.txt"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+
+    const QString P = QStringLiteral("http://p.example/");
+    const QString Q = QStringLiteral("http://q.example/");
+    const QString R = QStringLiteral("http://r.example/");
+};
+
+TEST_F(StartupPagesTest, TheLastExitsPagesComeBackLastTabFirstAndCanBeReopened)
+{
+    // An exit with tabs P, Q, R.
+    frame();
+    host().OpenInCurrentPage(P);
+    host().appendPage(Q, QStringLiteral("Q"));
+    host().appendPage(R, QStringLiteral("R"));
+    ASSERT_EQ(tabs(), (QStringList{P, Q, R}));
+    restart();
+    EXPECT_EQ(settings.read(settings::lastvisit), LastVisit::format({R, Q, P}));
+
+    // Type 2 (the default): tabs R, Q, P, the first active; P is the most recent closed Page.
+    EXPECT_EQ(tabs(), (QStringList{R, Q, P}));
+    EXPECT_EQ(host().list().current(), 0);
+    EXPECT_EQ(host().list().previous(), 0);
+    EXPECT_EQ(closedNewestFirst(), (QStringList{P, Q, R}));
+
+    // Type 1: one blank Page; reopening gives P, then Q, then R.
+    setType(1);
+    restart();
+    storeLastVisit(LastVisit::format({R, Q, P}));
+    EXPECT_EQ(tabs(), QStringList{QStringLiteral("about:blank")});
+    frame().runCommand(cmd::ReopenLastClosed);
+    EXPECT_EQ(tabs(), QStringList{P}); // the blank Page took it
+    frame().runCommand(cmd::ReopenLastClosed);
+    frame().runCommand(cmd::ReopenLastClosed);
+    EXPECT_EQ(tabs().mid(0, 1), QStringList{P});
+    EXPECT_TRUE(tabs().contains(Q) && tabs().contains(R));
+}
+
+TEST_F(StartupPagesTest, TwentyAddressesOpenTwentyPagesAndFillTheRingWithTwoToSixteen)
+{
+    QStringList twenty;
+    for (int i = 1; i <= 20; ++i)
+        twenty << QStringLiteral("http://site%1.example/").arg(i);
+    storeLastVisit(LastVisit::format(twenty));
+    EXPECT_EQ(tabs(), twenty);
+    QStringList expected = twenty.mid(1, 15);
+    std::reverse(expected.begin(), expected.end());
+    EXPECT_EQ(closedNewestFirst(), expected);
+}
+
+TEST_F(StartupPagesTest, NothingToRestoreGivesOneBlankPageAndTheStartAddressUsesIt)
+{
+    storeLastVisit(QByteArray("\n\n\0", 3));
+    EXPECT_EQ(tabs(), QStringList{QStringLiteral("about:blank")});
+    EXPECT_TRUE(closedNewestFirst().isEmpty());
+
+    startAddress = P;
+    restart();
+    EXPECT_EQ(tabs(), QStringList{P});
+    // With Pages restored, the start address opens in front of them.
+    restart();
+    storeLastVisit(LastVisit::format({Q, R}));
+    EXPECT_EQ(tabs().size(), 3);
+    EXPECT_TRUE(tabs().contains(P));
+    EXPECT_EQ(host().activePage()->address(), P);
+}
+
+TEST_F(StartupPagesTest, TheUrlListOpensEveryLineTheEmptyOneToo)
+{
+    setType(4);
+    writeUrlList("http://one.example/\r\n\nhttp://three.example/\n");
+    EXPECT_EQ(tabs(), (QStringList{QStringLiteral("http://one.example/"), QStringLiteral("about:blank"),
+                                   QStringLiteral("http://three.example/")}));
+    EXPECT_EQ(host().list().current(), 0);
+    EXPECT_TRUE(messages.told.isEmpty());
+
+    // A list in GBK, as older releases and other tools wrote it.
+    writeUrlList(QByteArray("http://\xc0\xfd\xd7\xd3.example/\n"));
+    restart();
+    EXPECT_EQ(tabs(), QStringList{QStringLiteral("http://例子.example/")});
+}
+
+TEST_F(StartupPagesTest, AMissingUrlListOpensABlankPageAndSaysWhereItWasLookedFor)
+{
+    setType(4);
+    frame();
+    EXPECT_EQ(tabs(), QStringList{QStringLiteral("about:blank")});
+    ASSERT_EQ(messages.told.size(), 1);
+    EXPECT_EQ(messages.told.first(), profile + QStringLiteral("/data/startuplist.txt not found.\n你可以删除它!"));
+
+    // Editing the list opens it in the text editor; without one, the user is told.
+    frame().runCommand(cmd::EditUrlList);
+    EXPECT_EQ(editedFiles, QStringList{profile + QStringLiteral("/data/startuplist.txt")});
+    editorInstalled = false;
+    frame().runCommand(cmd::EditUrlList);
+    EXPECT_EQ(messages.told.size(), 2);
+}
+
+TEST_F(StartupPagesTest, UnknownTypesAndTheHomeTypeStartWithOnePage)
+{
+    registry.createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain), QStringLiteral("Start Page"),
+                               RegValue::fromText(QStringLiteral("http://home.example/")));
+    storeLastVisit(LastVisit::format({P, Q}));
+    setType(3);
+    EXPECT_EQ(tabs(), QStringList{QStringLiteral("http://home.example/")});
+    EXPECT_EQ(closedNewestFirst(), (QStringList{Q, P}));
+    for (int type : {0, 7, -1}) {
+        SCOPED_TRACE(type);
+        setType(type);
+        restart();
+        EXPECT_EQ(tabs(), QStringList{QStringLiteral("about:blank")});
+    }
+}
+
+TEST_F(StartupPagesTest, TheOpenPagesAreKeptWithinASecondOfAChange)
+{
+    frame();
+    const QByteArray before = settings.read(settings::lastvisit);
+    host().CreatePage(Q, false, false, QStringLiteral("Q"));
+    // Not at once (every change would be a disk write), but soon.
+    EXPECT_EQ(settings.read(settings::lastvisit), before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return settings.read(settings::lastvisit) == LastVisit::format({Q, QStringLiteral("about:blank")}); }, 3000));
+
+    // A navigation changes the addresses too.
+    static_cast<FakeControl *>(host().list().at(1)->control())->finishLoad(R);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return settings.read(settings::lastvisit) == LastVisit::format({R, QStringLiteral("about:blank")}); }, 3000));
+}
+
+TEST_F(StartupPagesTest, AGarbledStoredValueNeverStopsTheStart)
+{
+    QByteArray garbage;
+    for (int i = 0; i < 100000; ++i)
+        garbage += char((i * 7919) % 256);
+    storeLastVisit(garbage);
+    frame();
+    EXPECT_GE(host().list().count(), 1);
+    EXPECT_NE(host().activePage(), nullptr);
+}
+
+} // namespace
