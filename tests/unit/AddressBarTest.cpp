@@ -206,6 +206,12 @@ TEST_F(AddressBarTest, FlatUntilFocusedOrHovered)
     EXPECT_TRUE(bar().isRaised());
     QCursor::setPos(frame().mapToGlobal(QPoint(frame().width() / 2, frame().height() - 5)));
     EXPECT_TRUE(QTest::qWaitFor([&] { return !bar().isRaised(); }, 1000));
+
+    // Under the pink theme the outer border is light pink.
+    frame().runCommand(cmd::ThemePink);
+    EXPECT_EQ(bar().grab().toImage().pixelColor(0, bar().height() / 2), QColor(247, 189, 217));
+    frame().runCommand(cmd::ThemeModern);
+    EXPECT_NE(bar().grab().toImage().pixelColor(0, bar().height() / 2), QColor(247, 189, 217));
 }
 
 TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
