@@ -8,7 +8,6 @@
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
-#include "pages/StartupPages.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommandIds.h"
@@ -19,6 +18,7 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
 #include "pages/PageHost.h"
+#include "pages/StartupPages.h"
 #include "pages/TabStrip.h"
 #include "platform/DesktopEntries.h"
 #include "platform/GlobalHotKey.h"
@@ -84,7 +84,8 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_address->setObjectName(QStringLiteral("addressBar"));
     m_address->setFont(statusBar()->font());
 
-    // The first Page, with the address the program was started with.
+    // The first Pages: those the start-up type asks for, and the address
+    // the program was started with.
     m_host = new PageHost(PageHostServices{m_services.controls, m_services.switches, m_services.downloadFlags,
                                            *this, m_services.sounds, m_services.messages,
                                            [this] { return homeAddress(); }},

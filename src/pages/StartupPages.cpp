@@ -73,6 +73,8 @@ void StartupPages::open(const QString &argument)
     connect(&list, &PageList::inserted, this, &StartupPages::scheduleSave);
     connect(&list, &PageList::removed, this, &StartupPages::scheduleSave);
     connect(&list, &PageList::tabChanged, this, &StartupPages::scheduleSave);
+    // The Pages open now may already differ from the stored ones.
+    scheduleSave();
 }
 
 void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
