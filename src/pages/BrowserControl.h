@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QVariant>
 #include <QString>
 
 #include <functional>
@@ -85,6 +86,13 @@ public:
 
     // The document's focused element, as last reported by the page.
     virtual std::optional<ElementInfo> activeElement() const = 0;
+
+    // Runs a page script on the top-level document, apart from the page's own
+    // scripts (which can neither see nor change it); `done` gets its result,
+    // or an invalid value when there is no document. `done` is not called once
+    // the control is gone.
+    using ScriptResult = std::function<void(const QVariant &result)>;
+    virtual void runPageScript(const QString &source, ScriptResult done) = 0;
 
 signals:
     void beforeNavigate2(BrowserControl::Frame frame);

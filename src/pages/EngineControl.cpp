@@ -12,6 +12,7 @@
 #include <QUuid>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
+#include <QPointer>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
@@ -76,6 +77,15 @@ ControlFactory EngineControl::factory(QWebEngineProfile *profile)
     return [profile](QWidget *parent) -> std::unique_ptr<BrowserControl> {
         return std::make_unique<EngineControl>(profile, parent);
     };
+}
+
+void EngineControl::runPageScript(const QString &source, ScriptResult done)
+{
+    QPointer<EngineControl> self(this);
+    m_page->runJavaScript(source, QWebEngineScript::ApplicationWorld, [self, done](const QVariant &result) {
+        if (self && done)
+            done(result);
+    });
 }
 
 void EngineControl::installInputScript()

@@ -40,6 +40,7 @@ public:
     void setZoomFactor(double factor) override;
     void setDefaultEncoding(const QString &charset) override;
     std::optional<ElementInfo> activeElement() const override { return m_activeElement; }
+    void runPageScript(const QString &source, ScriptResult done) override;
 
     EnginePage *page() const { return m_page; }
     QWebEngineView *view() const { return m_view; }

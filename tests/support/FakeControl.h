@@ -36,6 +36,12 @@ public:
     void setZoomFactor(double factor) override { zoom = factor; }
     void setDefaultEncoding(const QString &charset) override { encoding = charset; }
     std::optional<ElementInfo> activeElement() const override { return active; }
+    void runPageScript(const QString &source, ScriptResult done) override
+    {
+        scripts << source;
+        if (done)
+            done(scriptResult);
+    }
 
     // Raises a whole top-level load of `address` with the given title.
     void finishLoad(const QString &address, const QString &title = {});
@@ -57,6 +63,8 @@ public:
     QString encoding;
     double zoom = 1.0;
     std::optional<ElementInfo> active;
+    QStringList scripts;  // page scripts run, in order
+    QVariant scriptResult; // what each of them returns
 
 private:
     QWidget *m_widget;

@@ -1,0 +1,21 @@
+// Takes every FONT mark with the given id out of the document, leaving its
+// content in its place. Returns the number of marks removed.
+(function (id) {
+  'use strict';
+  const marks = Array.from(document.getElementsByTagName('font')).filter((f) => f.id === id && f.tagName === 'FONT');
+  const parents = new Set();
+  for (const mark of marks) {
+    const parent = mark.parentNode;
+    if (!parent)
+      continue;
+    while (mark.firstChild)
+      parent.insertBefore(mark.firstChild, mark);
+    parent.removeChild(mark);
+    parents.add(parent);
+  }
+  // The pieces of text the marks had split are joined again.
+  for (const parent of parents)
+    parent.normalize();
+  vesperalFindText.forget();
+  return marks.length;
+})

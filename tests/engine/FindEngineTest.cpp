@@ -1,0 +1,204 @@
+// Highlighting and finding words on real pages.
+#include "pages/EngineControl.h"
+#include "pages/EnginePage.h"
+#include "pages/FindInPage.h"
+
+#include "EngineWait.h"
+#include "LoopbackHttpServer.h"
+#include "TestEnvironment.h"
+
+#include <QTest>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int kWait = 20000;
+
+class FindEngineTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        profile = new QWebEngineProfile; // off the record
+        window.resize(800, 600);
+        window.show();
+    }
+
+    void TearDown() override
+    {
+        controls.clear();
+        delete profile;
+    }
+
+    // A control showing a page with the given body, loaded.
+    EngineControl &open(const QString &body, const QString &path = QStringLiteral("/page"))
+    {
+        server.route(path, QStringLiteral("<!doctype html><html><head><meta charset=utf-8><title>T</title></head>"
+                                          "<body>%1</body></html>")
+                               .arg(body)
+                               .toUtf8());
+        controls.push_back(std::make_unique<EngineControl>(profile, &window));
+        EngineControl &control = *controls.back();
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(path));
+        EXPECT_TRUE(waitForLoad(control.page(), kWait));
+        return control;
+    }
+
+    // Runs a script in the page's own world and waits for its result.
+    static QVariant eval(EngineControl &control, const QString &script)
+    {
+        QVariant result;
+        bool done = false;
+        control.page()->runJavaScript(script, [&](const QVariant &r) {
+            result = r;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
+        return result;
+    }
+
+    static int marks(EngineControl &control)
+    {
+        return eval(control, QStringLiteral("document.querySelectorAll('font#VesperalFindInPage').length")).toInt();
+    }
+
+    static QString selection(EngineControl &control)
+    {
+        return eval(control, QStringLiteral("String(window.getSelection())")).toString();
+    }
+
+    // Where the selection starts, as the count of characters before it in the body.
+    static int selectionOffset(EngineControl &control)
+    {
+        return eval(control, QStringLiteral("(() => { const s = getSelection(); if (!s.rangeCount) return -1;"
+                                            "const r = document.createRange(); r.selectNodeContents(document.body);"
+                                            "r.setEnd(s.getRangeAt(0).startContainer, s.getRangeAt(0).startOffset);"
+                                            "return r.toString().length; })()"))
+            .toInt();
+    }
+
+    bool findNext(EngineControl &control, const QString &word)
+    {
+        bool found = false;
+        bool done = false;
+        find.findNext(control, word, [&](bool f) {
+            found = f;
+            done = true;
+        });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
+        return found;
+    }
+
+    int markAll(EngineControl &control, const QString &word)
+    {
+        int count = -1;
+        FindInPage::markAll(control, word, [&](int n) { count = n; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count >= 0; }, kWait));
+        return count;
+    }
+
+    int removeMarks(EngineControl &control)
+    {
+        int count = -1;
+        FindInPage::removeMarks(control, [&](int n) { count = n; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return count >= 0; }, kWait));
+        return count;
+    }
+
+    QWebEngineProfile *profile = nullptr;
+    QWidget window;
+    LoopbackHttpServer server;
+    std::vector<std::unique_ptr<EngineControl>> controls;
+    FindInPage find;
+};
+
+TEST_F(FindEngineTest, MarksPartsOfWordsButFindsWholeWordsAndWrapsAround)
+{
+    EngineControl &page = open(QStringLiteral("<p>Cat catalog</p><p>a <b>CAT</b> and the cat.</p>"));
+    // Marked everywhere, in longer words too, letter case ignored.
+    EXPECT_EQ(markAll(page, QStringLiteral("cat")), 4);
+    EXPECT_EQ(marks(page), 4);
+    EXPECT_EQ(eval(page, QStringLiteral("document.getElementById('VesperalFindInPage').outerHTML")).toString(),
+              QStringLiteral("<font id=\"VesperalFindInPage\" color=\"#000000\" style=\"background-color:#ffff00\">Cat</font>"));
+    // The text reads as before.
+    EXPECT_EQ(eval(page, QStringLiteral("document.body.innerText")).toString(),
+              QStringLiteral("Cat catalog\n\na CAT and the cat."));
+
+    // Find stops at whole words only: "catalog" is skipped.
+    ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+    EXPECT_EQ(selection(page), QStringLiteral("Cat"));
+    EXPECT_EQ(selectionOffset(page), 0);
+    ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+    EXPECT_EQ(selection(page), QStringLiteral("CAT"));
+    ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+    EXPECT_EQ(selectionOffset(page), 25);
+    // After the last match, back to the first.
+    ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+    EXPECT_EQ(selectionOffset(page), 0);
+
+    EXPECT_EQ(removeMarks(page), 4);
+    EXPECT_EQ(marks(page), 0);
+    EXPECT_EQ(eval(page, QStringLiteral("document.body.firstChild.childNodes.length")).toInt(), 1); // joined again
+}
+
+TEST_F(FindEngineTest, TheFindPositionIsSharedByThePages)
+{
+    EngineControl &first = open(QStringLiteral("<p>one word, two word, three word</p>"), QStringLiteral("/first"));
+    EngineControl &second = open(QStringLiteral("<p>word</p><p>another word here</p>"), QStringLiteral("/second"));
+    ASSERT_TRUE(findNext(first, QStringLiteral("word")));
+    ASSERT_TRUE(findNext(first, QStringLiteral("word")));
+    EXPECT_EQ(selectionOffset(first), 14);
+    // Another document cannot take the bookmark: nothing this time, the top the next.
+    EXPECT_FALSE(findNext(second, QStringLiteral("word")));
+    EXPECT_FALSE(find.hasBookmark());
+    ASSERT_TRUE(findNext(second, QStringLiteral("word")));
+    EXPECT_EQ(selectionOffset(second), 0);
+    // Back on the first Page the search goes on from the second Page's match,
+    // which this document cannot take either.
+    EXPECT_FALSE(findNext(first, QStringLiteral("word")));
+    ASSERT_TRUE(findNext(first, QStringLiteral("word")));
+    EXPECT_EQ(selectionOffset(first), 4);
+
+    // Marks do not move the position: the next match follows.
+    EXPECT_EQ(markAll(first, QStringLiteral("word")), 3);
+    ASSERT_TRUE(findNext(first, QStringLiteral("word")));
+    EXPECT_EQ(selectionOffset(first), 14);
+}
+
+TEST_F(FindEngineTest, AFramesetPageFindsNothingAndAWordIsNeverMarkup)
+{
+    server.page(QStringLiteral("/inner"), QStringLiteral("inner"));
+    server.route(QStringLiteral("/frames"),
+                 "<html><head><title>F</title></head><frameset cols='50%,50%'><frame src='/inner'>"
+                 "<frame src='/inner'></frameset></html>");
+    controls.push_back(std::make_unique<EngineControl>(profile, &window));
+    EngineControl &frames = *controls.back();
+    frames.navigate(server.url(QStringLiteral("/frames")));
+    ASSERT_TRUE(waitForLoad(frames.page(), kWait));
+    EXPECT_FALSE(findNext(frames, QStringLiteral("inner")));
+    EXPECT_EQ(markAll(frames, QStringLiteral("inner")), 0);
+
+    // A word that looks like markup is searched for as text, and never runs.
+    const QString hostile = QStringLiteral("<img src=x onerror=\"document.title='ran'\">");
+    EngineControl &page = open(QStringLiteral("<p>say &lt;img src=x onerror=\"document.title='ran'\"&gt; twice: "
+                                              "&lt;img src=x onerror=\"document.title='ran'\"&gt;</p>"));
+    EXPECT_EQ(markAll(page, hostile), 2);
+    ASSERT_TRUE(findNext(page, hostile));
+    EXPECT_EQ(selection(page), hostile);
+    EXPECT_EQ(removeMarks(page), 2);
+    QTest::qWait(100);
+    EXPECT_EQ(eval(page, QStringLiteral("document.title")).toString(), QStringLiteral("T"));
+    EXPECT_EQ(eval(page, QStringLiteral("document.images.length")).toInt(), 0);
+    // Chinese text has no blanks: its characters are words of their own.
+    EngineControl &chinese = open(QStringLiteral("<p>我爱中国人民</p>"), QStringLiteral("/zh"));
+    EXPECT_TRUE(findNext(chinese, QStringLiteral("中国")));
+}
+
+} // namespace
