@@ -8,6 +8,8 @@
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
+#include "frame/EngineMenus.h"
+#include "frame/FindCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
 #include "frame/FrameCommandIds.h"
@@ -38,6 +40,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QComboBox>
+#include <QToolButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
@@ -54,6 +58,21 @@ const QString kBlank = QStringLiteral("about:blank");
 constexpr int kStandardButtons[] = {cmd::Back,     cmd::Forward,         cmd::Stop, cmd::Refresh,
                                     cmd::Home,     0,                    cmd::NewPage,
                                     cmd::ReopenLastClosed, cmd::CloseCurrentPage, 0, cmd::FullScreen};
+constexpr int kSearchButtons[] = {cmd::DefaultSearch, cmd::FindInPage, cmd::Highlight};
+constexpr int kGoButtons[] = {cmd::Go};
+
+// Buttons with a menu of their own beside them, and what fills it.
+constexpr std::pair<int, int> kDropDowns[] = {
+    {cmd::Back, cmd::Back},
+    {cmd::Forward, cmd::Forward},
+    {cmd::NewPage, cmd::NewPage},
+    {cmd::ReopenLastClosed, cmd::ClosedPagesPopup},
+    {cmd::DefaultMail, cmd::MailProgramsPopup},
+    {cmd::ExplorerBar, cmd::ExplorerBar},
+    {cmd::DefaultSearch, cmd::SearchPopup},
+    {cmd::FindInPage, cmd::FindInPage},
+    {cmd::Go, cmd::GotoPopup},
+};
 
 } // namespace
 
@@ -83,6 +102,17 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_address = new CXTFlatComboBox(this);
     m_address->setObjectName(QStringLiteral("addressBar"));
     m_address->setFont(statusBar()->font());
+    m_findBox = new QComboBox(this);
+    m_findBox->setObjectName(QStringLiteral("findBox"));
+    m_findBox->setEditable(true);
+    m_findBox->setInsertPolicy(QComboBox::NoInsert);
+    m_findBox->setMinimumContentsLength(16);
+    m_findBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_findBox->setToolTip(QStringLiteral("输入文字这里到查找"));
+    m_findBox->lineEdit()->setPlaceholderText(QStringLiteral("输入文字这里到查找和强调"));
+    // Enter in the box, or an earlier text chosen from its list, searches the web.
+    connect(m_findBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { runCommand(cmd::FindBox); });
+    connect(m_findBox, qOverload<int>(&QComboBox::activated), this, [this] { runCommand(cmd::FindBox); });
 
     // The first Pages: those the start-up type asks for, and the address
     // the program was started with.
@@ -101,7 +131,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
 
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
-    m_bars = new BarArea(*this, menuBar, m_busy, m_address, m_tabs);
+    m_bars = new BarArea(*this, menuBar, m_busy, m_address, m_findBox, m_tabs);
 
     m_explorerBar = new QDockWidget(QStringLiteral("工作区栏"), this);
     m_explorerBar->setObjectName(QStringLiteral("explorerBar"));
@@ -110,6 +140,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     addDockWidget(Qt::LeftDockWidgetArea, m_explorerBar);
     m_explorerBar->hide();
 
+    m_findCommands = new FindCommands(*m_host, *m_findBox, this);
+    m_engineMenus = new EngineMenus(*m_host, *m_findCommands, m_services.messages, m_services.dataDir,
+                                    m_services.openInEditor, this, this);
     m_addressCommands = new AddressCommands(
         AddressParts{*m_address, *m_host, m_services.settings, m_services.switches, m_services.sounds}, this);
     m_addressCommands->loadTypedList();
@@ -124,6 +157,8 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                         this);
 
     buildActions();
+    // Nothing to find before the Find Box has words.
+    m_actions.value(cmd::FindInPage)->setEnabled(false);
     buildMenus(menuBar);
     buildToolBars();
     const QByteArray layout = m_services.settings.read(settings::barLayout);
@@ -187,30 +222,9 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
             addMenuNodes(sub, node.children);
             break;
         }
-        case MenuNode::ClosedPages: {
-            QMenu *closed = menu->addMenu(node.title);
-            connect(closed, &QMenu::aboutToShow, this, [this, closed] {
-                if (m_commands)
-                    m_commands->fillClosedPagesMenu(closed);
-            });
-            connect(closed, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
-            break;
-        }
-        case MenuNode::MailPrograms:
-        case MenuNode::NewsPrograms:
-        case MenuNode::ContactsPrograms: {
-            const auto kind = node.kind == MenuNode::MailPrograms   ? ClientPrograms::Kind::Mail
-                              : node.kind == MenuNode::NewsPrograms ? ClientPrograms::Kind::News
-                                                                    : ClientPrograms::Kind::Contacts;
-            QMenu *programs = menu->addMenu(node.title);
-            connect(programs, &QMenu::aboutToShow, this, [this, programs, kind] { m_clients->fillMenu(programs, kind); });
-            connect(programs, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
-            break;
-        }
-        case MenuNode::UserTools: {
-            QMenu *tools = menu->addMenu(node.title);
-            connect(tools, &QMenu::aboutToShow, this, [this, tools] { fillToolsMenu(tools); });
-            connect(tools, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); });
+        case MenuNode::Popup: {
+            QMenu *popup = menu->addMenu(node.title);
+            hookPopup(popup, node.id);
             break;
         }
         case MenuNode::PagesList:
@@ -233,6 +247,54 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
     }
 }
 
+void CTMain::hookPopup(QMenu *popup, int placeholder)
+{
+    connect(popup, &QMenu::aboutToShow, this, [this, popup, placeholder] {
+        fillPopup(placeholder, popup);
+        updateMenuStates(popup);
+    });
+    connect(popup, &QMenu::triggered, this, [this, popup](QAction *a) {
+        // Entries of a submenu arrive through it already.
+        bool ok = false;
+        const int id = a->data().toInt(&ok);
+        if (ok && id > 0 && a->parent() == popup)
+            runCommand(id);
+    });
+}
+
+void CTMain::fillPopup(int placeholder, QMenu *menu)
+{
+    switch (placeholder) {
+    case cmd::ClosedPagesPopup:
+        if (m_commands)
+            m_commands->fillClosedPagesMenu(menu);
+        return;
+    case cmd::MailProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::Mail); return;
+    case cmd::NewsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::News); return;
+    case cmd::ContactsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::Contacts); return;
+    case cmd::UserToolsPopup: fillToolsMenu(menu); return;
+    case cmd::Back:
+    case cmd::Forward:
+        if (m_commands)
+            m_commands->fillHistoryMenu(menu, placeholder == cmd::Back);
+        return;
+    case cmd::NewPage:
+        menu->clear();
+        for (int id : {cmd::NewBlankPage, cmd::NewHomePage, cmd::DuplicatePage, cmd::ClipboardPage})
+            menu->addAction(m_actions.value(id));
+        return;
+    case cmd::ExplorerBar:
+        menu->clear();
+        menu->addAction(m_actions.value(cmd::ExplorerBar));
+        return;
+    default: break;
+    }
+    if (m_findCommands && m_findCommands->fillPopup(placeholder, menu))
+        return;
+    if (m_engineMenus)
+        m_engineMenus->fillPopup(placeholder, menu);
+}
+
 void CTMain::buildMenus(QMenuBar *menuBar)
 {
     for (const MenuNode &top : MenuLayout::menuBar()) {
@@ -248,7 +310,10 @@ void CTMain::buildToolBars()
     for (QToolBar *bar : {m_bars->standardBar(), m_bars->searchBar(), m_bars->goBar()}) {
         const QString saved = m_services.settings.readText(QStringLiteral("UISettings"),
                                                            QStringLiteral("Buttons.") + bar->objectName(), QString());
-        QList<int> ids = bar == m_bars->standardBar() ? defaults : QList<int>();
+        QList<int> ids = bar == m_bars->standardBar() ? defaults
+                         : bar == m_bars->searchBar()
+                             ? QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons))
+                             : QList<int>(std::begin(kGoButtons), std::end(kGoButtons));
         if (!saved.isEmpty()) {
             ids.clear();
             for (const QString &word : saved.split(QLatin1Char(','), Qt::SkipEmptyParts))
@@ -283,6 +348,15 @@ void CTMain::setButtons(QToolBar *bar, const QList<int> &ids)
             bar->addAction(action);
     }
     bar->setProperty("buttons", QVariant::fromValue(ids));
+    for (const auto &[id, placeholder] : kDropDowns) {
+        auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_actions.value(id)));
+        if (!button || button->menu())
+            continue;
+        auto *menu = new QMenu(button);
+        hookPopup(menu, placeholder);
+        button->setMenu(menu);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    }
 }
 
 QList<int> CTMain::buttonsOf(QToolBar *bar) const
@@ -321,8 +395,11 @@ void CTMain::showCustomize()
     const QList<int> defaults(std::begin(kStandardButtons), std::end(kStandardButtons));
     QList<ToolBarChoice> bars{
         {m_bars->standardBar()->windowTitle(), buttonsOf(m_bars->standardBar()), defaults, available},
-        {m_bars->searchBar()->windowTitle(), buttonsOf(m_bars->searchBar()), {}, {}},
-        {m_bars->goBar()->windowTitle(), buttonsOf(m_bars->goBar()), {}, {}},
+        {m_bars->searchBar()->windowTitle(), buttonsOf(m_bars->searchBar()),
+         QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons)),
+         QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons))},
+        {m_bars->goBar()->windowTitle(), buttonsOf(m_bars->goBar()), QList<int>(std::begin(kGoButtons), std::end(kGoButtons)),
+         QList<int>(std::begin(kGoButtons), std::end(kGoButtons))},
     };
     CustomizeDialog dialog(bars, userTools(), [](int id) {
         const CommandInfo *info = CommandTable::find(id);
@@ -362,7 +439,7 @@ void CTMain::updateMenuStates(QMenu *menu)
         if (!ok || id <= 0)
             continue;
         if (m_commands)
-            action->setEnabled(m_commands->isEnabled(id));
+            action->setEnabled(m_commands->isEnabled(id) && m_findCommands->isEnabled(id));
         if (const auto checked = isChecked(id)) {
             action->setCheckable(true);
             action->setChecked(*checked);
@@ -403,8 +480,14 @@ bool CTMain::runCommand(int id)
     if (!m_commands || !m_frameCommands)
         return false;
     if (m_commands->handle(id) || m_frameCommands->handle(id) || m_addressCommands->handle(id)
-        || m_startup->handle(id) || m_clients->handle(id))
+        || m_startup->handle(id) || m_clients->handle(id)) {
         return true;
+    }
+    if (m_findCommands->handle(id) || m_engineMenus->handle(id)) {
+        // The find button can be pressed once there are words.
+        m_actions.value(cmd::FindInPage)->setEnabled(m_findCommands->isEnabled(cmd::FindInPage));
+        return true;
+    }
     if (id >= cmd::UserToolFirst && id <= cmd::UserToolLast) {
         const QList<UserTool> &tools = userTools();
         const int index = id - cmd::UserToolFirst;

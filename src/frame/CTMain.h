@@ -23,6 +23,9 @@ class PageHost;
 class QAction;
 class QDockWidget;
 class AddressCommands;
+class EngineMenus;
+class FindCommands;
+class QComboBox;
 class CXTFlatComboBox;
 class StartupPages;
 class QMenu;
@@ -100,6 +103,12 @@ public:
     CXTFlatComboBox *addressBar() const { return m_address; }
     AddressCommands *addressCommands() const { return m_addressCommands; }
     StartupPages *startupPages() const { return m_startup; }
+    QComboBox *findBox() const { return m_findBox; }
+    FindCommands *findCommands() const { return m_findCommands; }
+    EngineMenus *engineMenus() const { return m_engineMenus; }
+    // Fills a menu that is about to open (the popup hook): placeholder names
+    // what goes into it.
+    void fillPopup(int placeholder, QMenu *menu);
     QString statusText() const;
     QString securityText() const;
     bool isShutDown() const { return m_shutDown; }
@@ -126,6 +135,8 @@ private:
     void buildActions();
     void buildMenus(QMenuBar *menuBar);
     void addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes);
+    // Fills the menu through the popup hook whenever it opens, and runs its entries.
+    void hookPopup(QMenu *popup, int placeholder);
     void buildToolBars();
     void showTabMenu(int index, const QPoint &globalPos);
     void updateMenuStates(QMenu *menu);
@@ -149,6 +160,9 @@ private:
     CXTFlatComboBox *m_address = nullptr;
     AddressCommands *m_addressCommands = nullptr;
     StartupPages *m_startup = nullptr;
+    QComboBox *m_findBox = nullptr;
+    FindCommands *m_findCommands = nullptr;
+    EngineMenus *m_engineMenus = nullptr;
     GlobalHotKey *m_hotKey = nullptr;
     OfflineGate *m_offline = nullptr;
     ClientPrograms *m_clients = nullptr;

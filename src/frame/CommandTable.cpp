@@ -122,6 +122,17 @@ QList<CommandInfo> makeTable()
                 {QKeySequence(Qt::CTRL | Qt::Key_Right)}),
         toggle(cmd::NewOnAddress, "输入地址在新窗口打开(&N)", "在新的页面中打开地址栏里输入的地址"),
         toggle(cmd::AutoComplete, "自动完成功能(&F)...", "输入地址时提示和补全"),
+        withIcon(command(cmd::DefaultSearch, "转到默认搜索引擎", "用默认的搜索引擎搜索查找框里的文字",
+                         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}),
+                 "system-search", QStyle::SP_FileDialogContentsView),
+        withIcon(command(cmd::FindInPage, "在本页查找", "在本页查找当前的词"), "edit-find",
+                 QStyle::SP_FileDialogDetailedView),
+        withIcon(command(cmd::Highlight, "标记符", "在本页标记查找框里的全部词", {QKeySequence(Qt::CTRL | Qt::Key_M)}),
+                 "format-text-underline", QStyle::SP_DialogApplyButton),
+        command(cmd::SearchAll, "全部搜索", "用全部搜索引擎搜索查找框里的文字"),
+        command(cmd::ClearSearch, "清除搜索", "清空查找框和它的列表"),
+        command(cmd::CustomizeSearch, "自定义引擎", "编辑搜索引擎列表 (SearchEngines.ini)"),
+        command(cmd::CustomizeTranslate, "自定义...", "编辑翻译服务列表 (TranslateEngines.ini)"),
         command(cmd::EditUrlList, "自定义 URL 列表", "编辑启动时打开的 URL 列表 (startuplist.txt)"),
     };
     return t;

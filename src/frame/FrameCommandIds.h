@@ -50,6 +50,40 @@ inline constexpr int AddressPartForward = 33056;
 inline constexpr int NewOnAddress = 33042;
 inline constexpr int AutoComplete = 33038;
 
+// The Find Box and find in page.
+inline constexpr int FindBox = 32836;
+inline constexpr int FindInPage = 32837;
+inline constexpr int Highlight = 32878;
+inline constexpr int ClearSearch = 32893;
+inline constexpr int FindWordFirst = 24576; // + the word's index
+inline constexpr int FindWordLast = 24656;
+
+// The engine menus: searches, translations, go-to services and the web directory.
+inline constexpr int DefaultSearch = 32875;
+inline constexpr int SearchAll = 61223;
+inline constexpr int CustomizeSearch = 32998;
+inline constexpr int CustomizeTranslate = 33041;
+inline constexpr int SearchPopup = 32938;    // placeholder of the search button's menu
+inline constexpr int TranslatePopup = 32905; // placeholder of the translate menu
+inline constexpr int SearchFirst = 28672;
+inline constexpr int SearchLast = 29184;
+inline constexpr int TranslateFirst = 25344;
+inline constexpr int TranslateLast = 25439;
+inline constexpr int GotoFirst = 29696;
+inline constexpr int GotoLast = 29824;
+inline constexpr int WebDirFirst = 12288;
+inline constexpr int WebDirLast = 16128;
+inline constexpr int WebDirCustomizeFirst = 33083; // to 33097, one per category
+inline constexpr int WebDirCustomizeLast = 33097;
+
+// Placeholders of menus the popup hook fills.
+inline constexpr int ClosedPagesPopup = 32840;
+inline constexpr int MailProgramsPopup = DefaultMail;
+inline constexpr int GotoPopup = Go;
+inline constexpr int NewsProgramsPopup = 33039;
+inline constexpr int ContactsProgramsPopup = 33040;
+inline constexpr int UserToolsPopup = 32820;
+
 // Start-up Pages.
 inline constexpr int EditUrlList = 33008;
 

@@ -1,6 +1,7 @@
 #include "frame/MenuLayout.h"
 
 #include "frame/CommandIds.h"
+#include "frame/EngineMenus.h"
 #include "frame/FrameCommandIds.h"
 
 namespace {
@@ -20,9 +21,17 @@ MenuNode submenu(const char *title, QList<MenuNode> children)
     return {MenuNode::Submenu, 0, QString::fromUtf8(title), std::move(children)};
 }
 
-MenuNode dynamic(MenuNode::Kind kind, const char *title = "")
+MenuNode popup(int placeholder, const char *title)
 {
-    return {kind, 0, QString::fromUtf8(title), {}};
+    return {MenuNode::Popup, placeholder, QString::fromUtf8(title), {}};
+}
+
+QList<MenuNode> webDirectory()
+{
+    QList<MenuNode> categories;
+    for (const EngineMenus::Category &category : EngineMenus::categories())
+        categories << popup(category.customize, category.title);
+    return categories;
 }
 
 QList<MenuNode> encodings()
@@ -71,13 +80,15 @@ QList<MenuNode> makeMenuBar()
                     item(cmd::CloseErrorPages),
                     separator(),
                     item(cmd::ReopenLastClosed),
-                    dynamic(MenuNode::ClosedPages, "撤销关闭的页面(&U)"),
+                    popup(cmd::ClosedPagesPopup, "撤销关闭的页面(&U)"),
                     separator(),
                     item(cmd::Offline),
                     item(cmd::HideFrame),
                     item(cmd::Exit),
                 }),
-        submenu("编辑(&E)", {item(cmd::Cut), item(cmd::Copy), item(cmd::Paste), item(cmd::SelectAll)}),
+        submenu("编辑(&E)",
+                {item(cmd::Cut), item(cmd::Copy), item(cmd::Paste), item(cmd::SelectAll), separator(),
+                 item(cmd::FindInPage), item(cmd::Highlight), item(cmd::DefaultSearch)}),
         submenu("查看(&V)",
                 {
                     submenu("工具栏(&T)",
@@ -104,6 +115,13 @@ QList<MenuNode> makeMenuBar()
                     submenu("编码(&E)", encodings()),
                     submenu("外观(&S)", {item(cmd::ThemeModern), item(cmd::ThemePink), item(cmd::ThemeClassic)}),
                 }),
+        submenu("导航(&N)",
+                {
+                    popup(cmd::GotoPopup, "转到(&G)"),
+                    popup(cmd::TranslatePopup, "翻译(&R)"),
+                    popup(cmd::SearchPopup, "搜索(&S)"),
+                    submenu("Web 目录(&D)", webDirectory()),
+                }),
         submenu("工具(&T)",
                 {
                     item(cmd::PopupBlocking),
@@ -129,15 +147,15 @@ QList<MenuNode> makeMenuBar()
                     separator(),
                     submenu("邮件和新闻(&M)",
                             {item(cmd::DefaultMail), item(cmd::AddressBook), separator(),
-                             dynamic(MenuNode::MailPrograms, "电子邮件程序"),
-                             dynamic(MenuNode::NewsPrograms, "新闻程序"),
-                             dynamic(MenuNode::ContactsPrograms, "地址簿程序")}),
-                    dynamic(MenuNode::UserTools, "外部工具(&O)"),
+                             popup(cmd::MailProgramsPopup, "电子邮件程序"),
+                             popup(cmd::NewsProgramsPopup, "新闻程序"),
+                             popup(cmd::ContactsProgramsPopup, "地址簿程序")}),
+                    popup(cmd::UserToolsPopup, "外部工具(&O)"),
                     separator(),
                     item(cmd::KeyboardMap),
                 }),
         // The whole menu lists the Pages.
-        submenu("窗口(&W)", {dynamic(MenuNode::PagesList)}),
+        submenu("窗口(&W)", {{MenuNode::PagesList, 0, {}, {}}}),
         submenu("帮助(&H)", {item(cmd::Help), item(cmd::MakerWebSite)}),
     };
 }

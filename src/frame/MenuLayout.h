@@ -12,13 +12,11 @@ struct MenuNode
         Command,
         Separator,
         Submenu,
-        // Filled each time they open.
-        ClosedPages,
+        // A submenu filled by the frame's popup hook each time it opens; its
+        // id names what fills it.
+        Popup,
+        // The whole menu lists the open Pages.
         PagesList,
-        MailPrograms,
-        NewsPrograms,
-        ContactsPrograms,
-        UserTools,
     };
     Kind kind = Command;
     int id = 0;

@@ -5,7 +5,8 @@
 #include <QMenuBar>
 #include <QSizePolicy>
 
-BarArea::BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget *address, QWidget *tabStrip)
+BarArea::BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget *address, QWidget *findBox,
+                 QWidget *tabStrip)
     : QObject(&window)
     , m_window(window)
 {
@@ -19,19 +20,13 @@ BarArea::BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget 
     m_standard = addBand(QStringLiteral("standardBar"), QStringLiteral("常用工具栏"), true);
     m_search = addBand(QStringLiteral("searchBar"), QStringLiteral("搜索:"), true);
     m_search->addWidget(new QLabel(QStringLiteral("搜索: "), m_search));
-    // Nothing to search with yet: the band waits, hidden, for its Find Box.
-    m_search->setProperty("userHidden", true);
-    m_search->hide();
+    m_search->addWidget(findBox);
     m_address = addBand(QStringLiteral("addressBand"), QStringLiteral("地址:"), true);
     m_address->addWidget(new QLabel(QStringLiteral("地址: "), m_address));
     m_address->addWidget(address);
     address->setMinimumWidth(200);
     address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    // The go bar waits, hidden, for the go-to services; the go button itself
-    // sits beside the address it opens.
     m_go = addBand(QStringLiteral("goBar"), QStringLiteral("转到栏"), true);
-    m_go->setProperty("userHidden", true);
-    m_go->hide();
     m_tabs = addBand(QStringLiteral("tabBand"), QStringLiteral("书签栏"), true);
     m_tabs->addWidget(tabStrip);
     tabStrip->setMinimumWidth(200);

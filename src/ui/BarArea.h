@@ -15,7 +15,8 @@ class BarArea : public QObject
 {
     Q_OBJECT
 public:
-    BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget *address, QWidget *tabStrip);
+    BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget *address, QWidget *findBox,
+            QWidget *tabStrip);
 
     QToolBar *menuBand() const { return m_menu; }
     QToolBar *standardBar() const { return m_standard; }

@@ -36,6 +36,7 @@ ControlFactory FakeControls::factory()
             return nullptr;
         }
         auto control = std::make_unique<FakeControl>(parent);
+        control->completeLoads = completeLoads;
         made.push_back(control.get());
         return control;
     };

@@ -78,6 +78,7 @@ public:
     FakeControl *last() const { return made.empty() ? nullptr : made.back(); }
     std::vector<FakeControl *> made;
     bool failNext = false; // the next control cannot be made
+    bool completeLoads = true; // what the controls made from now on do
 };
 
 // A new-window request that records where it was opened.

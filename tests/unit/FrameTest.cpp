@@ -161,6 +161,7 @@ TEST_F(FrameTest, TheTabStripMovesToTheBottomAndBack)
 
 TEST_F(FrameTest, FullScreenHidesTheBarsAndRestoresTheStatusBarOnlyIfItWasShown)
 {
+    frame().runCommand(cmd::SearchBar); // the user hides the search bar
     frame().runCommand(cmd::FullScreen);
     EXPECT_TRUE(frame().frameCommands()->isFullScreen());
     EXPECT_EQ(settings.read(settings::fullscreen), 1);
@@ -285,15 +286,15 @@ TEST_F(FrameTest, TheExplorerBarAndTheBarsLayoutAreKeptForTheNextStart)
     frame().runCommand(cmd::ExplorerBar);
     EXPECT_TRUE(frame().explorerBar()->isVisible());
     EXPECT_EQ(frame().isChecked(cmd::ExplorerBar), std::optional<bool>(true));
-    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(false));
+    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(true));
     frame().runCommand(cmd::SearchBar);
     frame().close();
     EXPECT_FALSE(settings.read(settings::barLayout).isEmpty());
 
     m_frame.reset();
     EXPECT_TRUE(frame().explorerBar()->isVisible());
-    EXPECT_TRUE(frame().bars()->searchBar()->isVisible());
-    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(true));
+    EXPECT_FALSE(frame().bars()->searchBar()->isVisible());
+    EXPECT_EQ(frame().isChecked(cmd::SearchBar), std::optional<bool>(false));
 }
 
 } // namespace
