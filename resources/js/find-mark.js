@@ -7,6 +7,7 @@
   const index = vesperalFindText.current();
   if (!word || !index)
     return 0;
+  const selected = vesperalFindText.saveSelection(index);
   const matches = [];
   const search = vesperalFindText.pattern(word);
   for (let m = search.exec(index.text); m; m = search.exec(index.text)) {
@@ -41,5 +42,6 @@
     }
   }
   vesperalFindText.forget();
+  vesperalFindText.restoreSelection(selected);
   return matches.length;
 })

@@ -123,5 +123,40 @@ if (!window.vesperalFindText) window.vesperalFindText = (function () {
     return window.vesperalFindToken;
   }
 
-  return { current: current, forget: forget, nodeAt: nodeAt, pattern: pattern, token: token };
+  // The selection as offsets in the text, to put back after the document's
+  // nodes have been split or joined (moving a node collapses a selection in it).
+  function saveSelection(index) {
+    const selection = window.getSelection();
+    if (!selection.rangeCount)
+      return null;
+    const range = selection.getRangeAt(0);
+    if (!index.position)
+      index.position = new Map(index.nodes.map((node, i) => [node, i]));
+    const at = (node, offset) => {
+      const i = index.position.get(node);
+      return i === undefined ? -1 : index.starts[i] + offset;
+    };
+    const start = at(range.startContainer, range.startOffset);
+    const end = at(range.endContainer, range.endOffset);
+    return start >= 0 && end >= start ? { start: start, end: end } : null;
+  }
+
+  function restoreSelection(saved) {
+    const index = current();
+    if (!saved || !index || !index.nodes.length)
+      return;
+    const place = (offset) => {
+      const i = nodeAt(index, offset);
+      return [index.nodes[i], Math.min(offset - index.starts[i], index.nodes[i].data.length)];
+    };
+    const range = document.createRange();
+    range.setStart(...place(saved.start));
+    range.setEnd(...place(saved.end));
+    const selection = window.getSelection();
+    selection.removeAllRanges();
+    selection.addRange(range);
+  }
+
+  return { current: current, forget: forget, nodeAt: nodeAt, pattern: pattern, token: token,
+           saveSelection: saveSelection, restoreSelection: restoreSelection };
 })();

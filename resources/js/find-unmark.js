@@ -3,6 +3,10 @@
 (function (id) {
   'use strict';
   const marks = Array.from(document.getElementsByTagName('font')).filter((f) => f.id === id && f.tagName === 'FONT');
+  if (!marks.length)
+    return 0;
+  const index = vesperalFindText.current();
+  const selected = index ? vesperalFindText.saveSelection(index) : null;
   const parents = new Set();
   for (const mark of marks) {
     const parent = mark.parentNode;
@@ -17,5 +21,6 @@
   for (const parent of parents)
     parent.normalize();
   vesperalFindText.forget();
+  vesperalFindText.restoreSelection(selected);
   return marks.length;
 })

@@ -1,12 +1,23 @@
 // Highlighting and finding words on real pages.
+#include "app/AppSwitches.h"
+#include "app/SettingsStore.h"
+#include "frame/FindCommands.h"
+#include "frame/FrameCommandIds.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/DownloadFlags.h"
 #include "pages/EngineControl.h"
+#include "pages/PageHost.h"
+#include "platform/RegistryStore.h"
 #include "pages/EnginePage.h"
 #include "pages/FindInPage.h"
 
 #include "EngineWait.h"
+#include "RecordingFrame.h"
+#include "RecordingMessageBoxes.h"
 #include "LoopbackHttpServer.h"
 #include "TestEnvironment.h"
 
+#include <QComboBox>
 #include <QTest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -199,6 +210,43 @@ TEST_F(FindEngineTest, AFramesetPageFindsNothingAndAWordIsNeverMarkup)
     // Chinese text has no blanks: its characters are words of their own.
     EngineControl &chinese = open(QStringLiteral("<p>我爱中国人民</p>"), QStringLiteral("/zh"));
     EXPECT_TRUE(findNext(chinese, QStringLiteral("中国")));
+}
+
+// The Find Box's commands on a real Page: choosing a word leaves only its
+// marks; highlighting marks every word.
+TEST_F(FindEngineTest, ChoosingAWordReplacesTheHighlighting)
+{
+    RegistryStore registry;
+    registry.open(freshProfileDir() + QStringLiteral("/registry.db"));
+    SettingsStore settings(registry);
+    AppSwitches switches;
+    DownloadFlags flags(registry, settings);
+    RecordingFrame frame;
+    RecordingSounds sounds;
+    RecordingMessageBoxes messages;
+    PageHost host(PageHostServices{EngineControl::factory(profile), switches, flags, frame, sounds, messages,
+                                   [] { return QStringLiteral("about:blank"); }},
+                  &window);
+    host.resize(800, 600);
+    server.route(QStringLiteral("/animals"),
+                 "<!doctype html><html><head><title>A</title></head><body><p>cat dog cat bird dog cat</p></body></html>");
+    host.CreateFirstPage(server.url(QStringLiteral("/animals")));
+    auto &control = *static_cast<EngineControl *>(host.activePage()->control());
+    ASSERT_TRUE(waitForLoad(control.page(), kWait));
+
+    QComboBox box;
+    box.setEditable(true);
+    FindCommands commands(host, box);
+    box.setEditText(QStringLiteral("cat dog"));
+    commands.handle(cmd::Highlight);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marks(control) == 5; }, kWait));
+    commands.handle(cmd::FindWordFirst + 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return marks(control) == 2; }, kWait));
+    EXPECT_EQ(eval(control, QStringLiteral("[...document.querySelectorAll('font')].map(f => f.textContent).join()"))
+                  .toString(),
+              QStringLiteral("dog,dog"));
+    EXPECT_EQ(selection(control), QStringLiteral("dog"));
+    EXPECT_EQ(commands.words().current, 1);
 }
 
 } // namespace
