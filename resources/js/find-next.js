@@ -40,12 +40,9 @@
       continue;
     const first = vesperalFindText.nodeAt(index, start);
     const last = vesperalFindText.nodeAt(index, end - 1);
-    const range = document.createRange();
-    range.setStart(index.nodes[first], start - index.starts[first]);
-    range.setEnd(index.nodes[last], end - index.starts[last]);
-    const selection = window.getSelection();
-    selection.removeAllRanges();
-    selection.addRange(range);
+    // One change of the selection, not two (each repaints it on a long page).
+    window.getSelection().setBaseAndExtent(index.nodes[first], start - index.starts[first], index.nodes[last],
+                                           end - index.starts[last]);
     const element = index.nodes[first].parentElement;
     if (element)
       element.scrollIntoView({ block: 'start' });

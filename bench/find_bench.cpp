@@ -1,0 +1,164 @@
+// Find benchmark: a 5 MB page of running text served from loopback. Times
+// Highlight all of a two-word text and ten Find presses of one word with
+// Vesperal's page scripts, against the engine's own findText over the same
+// words on a fresh copy of the page, and prints the times and ratios.
+// Targets: Highlight all under 1 s, each Find press under 50 ms.
+#include "BenchEnvironment.h"
+#include "Median.h"
+#include "LoopbackHttpServer.h"
+#include "pages/EngineControl.h"
+#include "pages/EnginePage.h"
+#include "pages/FindInPage.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineFindTextResult>
+#include <QWebEngineProfile>
+
+#include <cstdio>
+
+namespace {
+
+const QString kFirst = QStringLiteral("harbor");
+const QString kSecond = QStringLiteral("lantern");
+
+// About 5 MB of paragraphs made of common words (English and Chinese), the
+// two searched words among them now and then. The same text every run.
+QByteArray makePage(int bytes)
+{
+    const QStringList vocabulary = QStringLiteral(
+        "the of and to in a is that for it as was with be by on not he this are or his from at which but have an "
+        "they you were her she there been one all we their has would when if so what no more out up into do any "
+        "time about other them these people may only new some could first well after way like also our just over "
+        "city river morning evening window garden letter market station bridge mountain island weather summer "
+        "winter question answer village story reason travel history family friend teacher student library "
+        "quietly slowly carefully suddenly together always never often early late small large bright dark "
+        "城市 河流 早晨 傍晚 窗户 花园 书信 市场 车站 桥梁 山脉 岛屿 天气 夏天 冬天 问题 回答 村庄 故事 旅行 历史")
+                                         .split(QLatin1Char(' '));
+    quint32 seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    QByteArray html = "<!doctype html><html><head><meta charset=utf-8><title>Find benchmark</title></head><body>";
+    int paragraph = 0;
+    while (html.size() < bytes) {
+        if (paragraph++ % 20 == 0)
+            html += "<h2>Chapter " + QByteArray::number(paragraph / 20 + 1) + "</h2>";
+        html += "<p>";
+        const int words = 60 + int(next() % 60);
+        for (int w = 0; w < words; ++w) {
+            const quint32 r = next() % 1500;
+            const QString word = r == 0 ? kFirst : r == 1 ? kSecond : vocabulary[int(next() % vocabulary.size())];
+            html += word.toUtf8();
+            html += (w % 13 == 12) ? ". " : " ";
+        }
+        html += "</p>\n";
+    }
+    return html + "</body></html>";
+}
+
+double elapsedMs(const QElapsedTimer &clock)
+{
+    return double(clock.nsecsElapsed()) / 1e6;
+}
+
+bool load(EngineControl &control, const QString &address)
+{
+    QSignalSpy spy(control.page(), &QWebEnginePage::loadFinished);
+    control.navigate(address);
+    return spy.wait(60000) && spy.last().value(0).toBool();
+}
+
+template<typename Start>
+double timeUntilDone(Start start)
+{
+    bool done = false;
+    QElapsedTimer clock;
+    clock.start();
+    start([&done] { done = true; });
+    if (!QTest::qWaitFor([&] { return done; }, 60000))
+        return -1;
+    return elapsedMs(clock);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir work;
+    prepareBenchEnvironment(work.path());
+    QApplication app(argc, argv);
+    const int runs = app.arguments().value(1, QStringLiteral("3")).toInt();
+
+    LoopbackHttpServer server;
+    const QByteArray page = makePage(5 * 1024 * 1024);
+    server.route(QStringLiteral("/book"), page);
+    std::printf("page: %.1f MB\n", page.size() / 1048576.0);
+
+    QWebEngineProfile profile; // off the record
+    QWidget window;
+    window.resize(1024, 768);
+    window.show();
+    EngineControl control(&profile, &window);
+    control.widget()->resize(1024, 768);
+    control.widget()->show();
+
+    QList<double> ourHighlight, theirHighlight, ourPress, theirPress;
+    for (int run = 0; run < runs; ++run) {
+        // Ours: Highlight all (old marks out, both words in), then ten Find presses.
+        if (!load(control, server.url(QStringLiteral("/book")))) {
+            std::fprintf(stderr, "the page did not load\n");
+            return 1;
+        }
+        int marked = 0;
+        ourHighlight << timeUntilDone([&](auto done) {
+            FindInPage::removeMarks(control);
+            FindInPage::markAll(control, kFirst, [&](int n) { marked += n; });
+            FindInPage::markAll(control, kSecond, [&, done](int n) {
+                marked += n;
+                done();
+            });
+        });
+        FindInPage finder;
+        for (int press = 0; press < 10; ++press)
+            ourPress << timeUntilDone([&](auto done) { finder.findNext(control, kFirst, [done](bool) { done(); }); });
+
+        // The engine's own: both words found (it highlights every match), then ten presses.
+        if (!load(control, server.url(QStringLiteral("/book"))))
+            return 1;
+        int matches = 0;
+        theirHighlight << timeUntilDone([&](auto done) {
+            control.page()->findText(kFirst, {}, [&](const QWebEngineFindTextResult &r) {
+                matches += r.numberOfMatches();
+                control.page()->findText(kSecond, {}, [&, done](const QWebEngineFindTextResult &r2) {
+                    matches += r2.numberOfMatches();
+                    done();
+                });
+            });
+        });
+        control.page()->findText(QString());
+        for (int press = 0; press < 10; ++press) {
+            theirPress << timeUntilDone(
+                [&](auto done) { control.page()->findText(kFirst, {}, [done](const QWebEngineFindTextResult &) { done(); }); });
+        }
+        std::printf("run %d: highlight all %.0f ms (%d marks) against %.0f ms (%d matches); find press median "
+                    "%.1f ms against %.1f ms\n",
+                    run, ourHighlight.last(), marked, theirHighlight.last(), matches,
+                    median(ourPress.mid(ourPress.size() - 10)), median(theirPress.mid(theirPress.size() - 10)));
+        std::fflush(stdout);
+    }
+    const double highlight = median(ourHighlight);
+    const double press = median(ourPress);
+    double slowest = 0;
+    for (double p : ourPress)
+        slowest = std::max(slowest, p);
+    std::printf("highlight all: %.0f ms, engine %.0f ms, ratio %.2f (target: under 1000 ms)\n", highlight,
+                median(theirHighlight), highlight / median(theirHighlight));
+    std::printf("find press: median %.1f ms, slowest %.1f ms, engine median %.1f ms, ratio %.2f (target: under 50 ms each)\n",
+                press, slowest, median(theirPress), press / median(theirPress));
+    return 0;
+}
