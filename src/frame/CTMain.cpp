@@ -30,6 +30,7 @@
 #include "ui/CustomizeDialog.h"
 #include "ui/LazyIcon.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PageEntryIcon.h"
 #include "ui/StatusPanes.h"
 #include "ui/Themes.h"
 
@@ -157,6 +158,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                         this);
 
     buildActions();
+    m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));
     // Nothing to find before the Find Box has words.
     m_actions.value(cmd::FindInPage)->setEnabled(false);
     buildMenus(menuBar);
@@ -232,7 +234,7 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
                 if (!m_commands)
                     return;
-                m_commands->fillPagesMenu(menu);
+                fillPopup(cmd::PagesPopup, menu);
                 for (QMenu *sub : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
                     connect(sub, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); },
                             Qt::UniqueConnection);
@@ -273,6 +275,10 @@ void CTMain::fillPopup(int placeholder, QMenu *menu)
     case cmd::NewsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::News); return;
     case cmd::ContactsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::Contacts); return;
     case cmd::UserToolsPopup: fillToolsMenu(menu); return;
+    case cmd::PagesPopup:
+        if (m_commands)
+            m_commands->fillPagesMenu(menu);
+        return;
     case cmd::Back:
     case cmd::Forward:
         if (m_commands)

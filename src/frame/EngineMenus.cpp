@@ -6,6 +6,7 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PageEntryIcon.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -145,6 +146,10 @@ bool EngineMenus::fillPopup(int placeholder, QMenu *menu)
         menu->clear();
         if (!addEntries(menu, dataFile(kTranslateFile), cmd::TranslateFirst, cmd::TranslateLast))
             tellUnreadable(m_dataDir + QLatin1Char('/') + kTranslateFile + QStringLiteral(" 错误！\n请重新安装！"));
+        for (QAction *action : menu->actions()) {
+            if (!action->isSeparator())
+                action->setIcon(pageEntryIcon());
+        }
         menu->addSeparator();
         menu->addAction(QStringLiteral("自定义..."))->setData(cmd::CustomizeTranslate);
         return true;

@@ -83,6 +83,7 @@ inline constexpr int GotoPopup = Go;
 inline constexpr int NewsProgramsPopup = 33039;
 inline constexpr int ContactsProgramsPopup = 33040;
 inline constexpr int UserToolsPopup = 32820;
+inline constexpr int PagesPopup = 32941; // the whole 窗口 menu
 
 // Start-up Pages.
 inline constexpr int EditUrlList = 33008;

@@ -7,6 +7,7 @@
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
 #include "ui/MessageBoxes.h"
+#include "ui/PageEntryIcon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -340,6 +341,7 @@ void PageCommands::fillClosedPagesMenu(QMenu *menu) const
         const ClosedPageList::Entry &entry = closed.at(slot);
         QAction *action = addEntry(menu, cmd::ClosedPageFirst + slot, entry.title, kClosedMenuWidth);
         action->setToolTip(entry.address);
+        action->setIcon(pageEntryIcon());
     }
 }
 
@@ -360,6 +362,7 @@ void PageCommands::fillPagesMenu(QMenu *menu) const
         if (label.isEmpty())
             label = QStringLiteral("UnKnown...");
         QAction *action = addEntry(menu, cmd::PageEntryFirst + i, label, kPagesMenuWidth);
+        action->setIcon(pageEntryIcon());
         if (i == list.current())
             menu->setDefaultAction(action);
     }
