@@ -9,7 +9,7 @@ namespace {
 constexpr std::array kInts{
     bNewWindowFollow, bNewWindowActive, NostatusText, bSound, bSilent, KillPopup, skin, fullscreen,
     NewOnAddress, NoPromptDragSaving, pingtimes, tabtop, statusbarvisible, ToolbarLock, DefFontSize,
-    NoScript, NoActivex, NoJava, startuptype, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
+    NoScript, NoActivex, NoJava, startuptype, LoadWhenShown, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
     proxyEnable, enableMulti, changeIpTimer, proxyIndex, cleanShow, cleanAddress, cleanCache, cleanCookie,
     cleanFindPC, cleanFormPass, cleanForm, cleanFindFile, cleanHistory, cleanRecent, cleanRecyclebin,
     cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos, textLabels,

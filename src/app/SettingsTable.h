@@ -55,6 +55,8 @@ inline constexpr TextSetting oldshell{"settings", "oldshell", ""};
 
 // startup, navigate
 inline constexpr IntSetting startuptype{"startup", "startuptype", 2};
+// Pages restored from the last exit load when first shown, not all at start.
+inline constexpr IntSetting LoadWhenShown{"startup", "LoadWhenShown", 0};
 inline constexpr BinarySetting lastvisit{"navigate", "lastvisit"};
 
 // domains: what Ctrl+, Shift+ and Ctrl+Shift+Enter put around a bare word

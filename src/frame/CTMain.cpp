@@ -463,6 +463,10 @@ std::optional<bool> CTMain::isChecked(int id) const
         if (const auto checked = m_addressCommands->checked(id))
             return checked;
     }
+    if (m_startup) {
+        if (const auto checked = m_startup->checked(id))
+            return checked;
+    }
     return m_frameCommands ? m_frameCommands->checked(id) : std::nullopt;
 }
 

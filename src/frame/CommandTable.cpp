@@ -133,6 +133,7 @@ QList<CommandInfo> makeTable()
         command(cmd::ClearSearch, "清除搜索", "清空查找框和它的列表"),
         command(cmd::CustomizeSearch, "自定义引擎", "编辑搜索引擎列表 (SearchEngines.ini)"),
         command(cmd::CustomizeTranslate, "自定义...", "编辑翻译服务列表 (TranslateEngines.ini)"),
+        toggle(cmd::LoadRestoredWhenShown, "恢复的页面在显示时才打开", "上次浏览的页面在第一次显示时才打开, 启动更快"),
         command(cmd::EditUrlList, "自定义 URL 列表", "编辑启动时打开的 URL 列表 (startuplist.txt)"),
     };
     return t;

@@ -87,6 +87,7 @@ inline constexpr int PagesPopup = 32941; // the whole 窗口 menu
 
 // Start-up Pages.
 inline constexpr int EditUrlList = 33008;
+inline constexpr int LoadRestoredWhenShown = 33250;
 
 // Status panes that only show.
 inline constexpr int IconPane = 61206;

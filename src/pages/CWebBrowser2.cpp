@@ -21,7 +21,17 @@ std::unique_ptr<BrowserControl> CWebBrowser2::releaseControl()
 
 QString CWebBrowser2::address() const
 {
+    if (!m_deferred.isEmpty())
+        return m_deferred;
     return m_control ? m_control->locationUrl() : QString();
+}
+
+void CWebBrowser2::startDeferredLoad()
+{
+    const QString address = m_deferred;
+    m_deferred.clear();
+    if (!address.isEmpty() && m_control)
+        m_control->navigate(address);
 }
 
 void CWebBrowser2::setTabLabel(const QString &label)

@@ -43,6 +43,13 @@ public:
     // Made for a window: the label from the link stays over "about:blank" titles.
     void keepWindowLabel() { m_keepsWindowLabel = true; }
 
+    // A Page restored at start that loads its address only when first shown;
+    // until then it stands for that address everywhere (tabs, saving, closing).
+    void deferLoad(const QString &address) { m_deferred = address; }
+    bool isLoadDeferred() const { return !m_deferred.isEmpty(); }
+    // Starts the load put off (the Page is being shown).
+    void startDeferredLoad();
+
 signals:
     // The tab's label or glyph changed.
     void tabChanged(CWebBrowser2 *page);
@@ -69,4 +76,5 @@ private:
     QString m_tabLabel;
     int m_tabImage = 0;
     bool m_keepsWindowLabel = false;
+    QString m_deferred;
 };

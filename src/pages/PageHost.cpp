@@ -115,7 +115,7 @@ void PageHost::OpenInCurrentPage(const QString &address)
     CreatePage(address, false, false, kLoading);
 }
 
-CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label)
+CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label, bool whenShown)
 {
     if (m_list.isEmpty()) {
         CreateFirstPage(address);
@@ -125,8 +125,14 @@ CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label)
     if (!owned)
         return nullptr;
     CWebBrowser2 *page = owned.get();
+    if (whenShown && !address.isEmpty()) {
+        page->deferLoad(address);
+        page->setTabLabel(address);
+        page->setTabImage(2); // not loading
+    }
     m_list.insert(m_list.count(), std::move(owned));
-    page->control()->navigate(address.isEmpty() ? kBlank : address);
+    if (!page->isLoadDeferred())
+        page->control()->navigate(address.isEmpty() ? kBlank : address);
     return page;
 }
 
@@ -177,6 +183,8 @@ void PageHost::selectTab(int index)
 void PageHost::bringUp(int index, bool focus)
 {
     CWebBrowser2 *page = m_list.at(index);
+    if (page->isLoadDeferred())
+        page->startDeferredLoad();
     makeCurrent(index);
     m_services.frame.setAddressText(page->address());
     if (focus)

@@ -58,8 +58,9 @@ public:
     // Only while there is no Page.
     void CreateFirstPage(const QString &address);
     // Makes a Page at the end of the list, behind the active one, and
-    // navigates it; the first Page becomes the active one.
-    CWebBrowser2 *appendPage(const QString &address, const QString &label);
+    // navigates it (with whenShown, only once it is first shown); the first
+    // Page becomes the active one and loads at once.
+    CWebBrowser2 *appendPage(const QString &address, const QString &label, bool whenShown = false);
     // A tab click: the Page at index becomes the active one.
     void SelectPage(int index);
     // Previous (-1) or next (+1) Page, wrapping around.

@@ -15,6 +15,7 @@ namespace {
 const QString kBlank = QStringLiteral("about:blank");
 const QString kLoading = QStringLiteral("Loading...");
 constexpr int kEditUrlList = 33008;
+constexpr int kLoadWhenShown = 33250;
 // Addresses of the last exit that go onto the closed-Page list; its ring
 // keeps the newest 15 of them.
 constexpr int kClosedTaken = 16;
@@ -79,10 +80,11 @@ void StartupPages::open(const QString &argument)
 
 void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
 {
+    const bool whenShown = m_settings.read(settings::LoadWhenShown) != 0;
     int taken = 0;
     for (const QString &address : addresses) {
         if (asPages)
-            m_host.appendPage(address, kLoading);
+            m_host.appendPage(address, kLoading, whenShown);
         if (taken < kClosedTaken) {
             m_host.list().closed().push(address, address);
             ++taken;
@@ -137,8 +139,20 @@ void StartupPages::scheduleSave()
         m_saveTimer.start();
 }
 
+std::optional<bool> StartupPages::checked(int id) const
+{
+    if (id == kLoadWhenShown)
+        return m_settings.read(settings::LoadWhenShown) != 0;
+    return std::nullopt;
+}
+
 bool StartupPages::handle(int id)
 {
+    if (id == kLoadWhenShown) {
+        m_host.playSound(QStringLiteral("UserSelect.wav"));
+        m_settings.write(settings::LoadWhenShown, m_settings.read(settings::LoadWhenShown) != 0 ? 0 : 1);
+        return true;
+    }
     if (id != kEditUrlList)
         return false;
     if (!m_editor || !m_editor(urlListFile())) {

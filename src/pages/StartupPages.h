@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class MessageBoxes;
 class PageHost;
@@ -36,6 +37,7 @@ public:
     void save();
 
     bool handle(int id);
+    std::optional<bool> checked(int id) const;
 
 private:
     void openLastVisit(const QStringList &addresses, bool asPages);

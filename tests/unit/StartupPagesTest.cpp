@@ -202,6 +202,30 @@ TEST_F(StartupPagesTest, TheOpenPagesAreKeptWithinASecondOfAChange)
     EXPECT_TRUE(QTest::qWaitFor([&] { return settings.read(settings::lastvisit) == LastVisit::format({R, QStringLiteral("about:blank")}); }, 3000));
 }
 
+TEST_F(StartupPagesTest, RestoredPagesCanWaitUntilTheyAreShown)
+{
+    EXPECT_EQ(frame().isChecked(cmd::LoadRestoredWhenShown), std::optional<bool>(false));
+    frame().runCommand(cmd::LoadRestoredWhenShown);
+    EXPECT_EQ(settings.read(settings::LoadWhenShown), 1);
+    EXPECT_EQ(frame().isChecked(cmd::LoadRestoredWhenShown), std::optional<bool>(true));
+    restart();
+    storeLastVisit(LastVisit::format({P, Q, R}));
+
+    // The first loads; the others wait, showing their addresses.
+    EXPECT_EQ(tabs(), (QStringList{P, Q, R}));
+    EXPECT_EQ(controls.made[0]->navigated, QStringList{P});
+    EXPECT_TRUE(controls.made[1]->navigated.isEmpty());
+    EXPECT_TRUE(controls.made[2]->navigated.isEmpty());
+    EXPECT_EQ(host().list().at(2)->tabLabel(), R);
+    // Shown, a Page loads.
+    host().SelectPage(2);
+    EXPECT_EQ(controls.made[2]->navigated, QStringList{R});
+    EXPECT_TRUE(controls.made[1]->navigated.isEmpty());
+    // A Page never shown is kept for the next start all the same.
+    restart();
+    EXPECT_EQ(settings.read(settings::lastvisit), LastVisit::format({R, Q, P}));
+}
+
 TEST_F(StartupPagesTest, AGarbledStoredValueNeverStopsTheStart)
 {
     QByteArray garbage;
