@@ -9,6 +9,7 @@
 #include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
 #include "frame/EngineMenus.h"
+#include "frame/FindBox.h"
 #include "frame/FindCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/CommandTable.h"
@@ -41,7 +42,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
-#include <QComboBox>
 #include <QToolButton>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -103,17 +103,9 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_address = new CXTFlatComboBox(this);
     m_address->setObjectName(QStringLiteral("addressBar"));
     m_address->setFont(statusBar()->font());
-    m_findBox = new QComboBox(this);
+    m_findBox = new FindBox(this);
     m_findBox->setObjectName(QStringLiteral("findBox"));
-    m_findBox->setEditable(true);
-    m_findBox->setInsertPolicy(QComboBox::NoInsert);
-    m_findBox->setMinimumContentsLength(16);
-    m_findBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_findBox->setToolTip(QStringLiteral("输入文字这里到查找"));
-    m_findBox->lineEdit()->setPlaceholderText(QStringLiteral("输入文字这里到查找和强调"));
-    // Enter in the box, or an earlier text chosen from its list, searches the web.
-    connect(m_findBox->lineEdit(), &QLineEdit::returnPressed, this, [this] { runCommand(cmd::FindBox); });
-    connect(m_findBox, qOverload<int>(&QComboBox::activated), this, [this] { runCommand(cmd::FindBox); });
+    connect(m_findBox, &FindBox::searchRequested, this, [this] { runCommand(cmd::FindBox); });
 
     // The first Pages: those the start-up type asks for, and the address
     // the program was started with.

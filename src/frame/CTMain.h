@@ -25,7 +25,7 @@ class QDockWidget;
 class AddressCommands;
 class EngineMenus;
 class FindCommands;
-class QComboBox;
+class FindBox;
 class CXTFlatComboBox;
 class StartupPages;
 class QMenu;
@@ -103,7 +103,7 @@ public:
     CXTFlatComboBox *addressBar() const { return m_address; }
     AddressCommands *addressCommands() const { return m_addressCommands; }
     StartupPages *startupPages() const { return m_startup; }
-    QComboBox *findBox() const { return m_findBox; }
+    FindBox *findBox() const { return m_findBox; }
     FindCommands *findCommands() const { return m_findCommands; }
     EngineMenus *engineMenus() const { return m_engineMenus; }
     // Fills a menu that is about to open (the popup hook): placeholder names
@@ -160,7 +160,7 @@ private:
     CXTFlatComboBox *m_address = nullptr;
     AddressCommands *m_addressCommands = nullptr;
     StartupPages *m_startup = nullptr;
-    QComboBox *m_findBox = nullptr;
+    FindBox *m_findBox = nullptr;
     FindCommands *m_findCommands = nullptr;
     EngineMenus *m_engineMenus = nullptr;
     GlobalHotKey *m_hotKey = nullptr;

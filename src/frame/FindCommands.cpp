@@ -62,7 +62,7 @@ bool FindCommands::fillPopup(int placeholder, QMenu *menu) const
 QString FindCommands::takeText(bool firstIsCurrent)
 {
     const QStringList words = FindWords::split(m_box.currentText());
-    const QString text = words.isEmpty() ? QString() : m_box.currentText().trimmed();
+    const QString text = words.isEmpty() ? QString() : FindWords::trimmed(m_box.currentText());
     m_words.words = words;
     if (firstIsCurrent)
         m_words.current = 0;

@@ -10,7 +10,7 @@ bool isAsciiBlank(QChar c)
 
 } // namespace
 
-QStringList FindWords::split(const QString &text)
+QString FindWords::trimmed(const QString &text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -18,7 +18,12 @@ QStringList FindWords::split(const QString &text)
         ++begin;
     while (end > begin && isAsciiBlank(text[end - 1]))
         --end;
-    return text.mid(begin, end - begin).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    return text.mid(begin, end - begin);
+}
+
+QStringList FindWords::split(const QString &text)
+{
+    return trimmed(text).split(QLatin1Char(' '), Qt::SkipEmptyParts);
 }
 
 QStringList FindWords::remember(const QStringList &history, const QString &text)

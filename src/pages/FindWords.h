@@ -13,6 +13,8 @@ struct FindWords
     // The box's text, trimmed of blanks and split at ASCII blanks only (a
     // full-width blank is part of a word); runs of blanks give no empty word.
     static QStringList split(const QString &text);
+    // The text without the ASCII blanks at either end.
+    static QString trimmed(const QString &text);
     // The box's list of earlier texts after using a text: appended while it
     // holds 16 or fewer (unless there already), else the text overwrites the
     // first entry, even when it equals another one.

@@ -1,6 +1,7 @@
 // The engine menus and the Find Box on the real frame: what the menus hold,
 // what their commands open, and what find and highlight ask of the Page.
 #include "frame/EngineMenus.h"
+#include "frame/FindBox.h"
 #include "frame/FindCommands.h"
 #include "frame/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
@@ -94,6 +95,15 @@ TEST_F(EngineMenusTest, TwoEnginesAroundABarAndTheirSearches)
     QTest::keyClick(frame().findBox()->lineEdit(), Qt::Key_Return);
     EXPECT_EQ(opened().last(), QStringLiteral("https://www.bing.com/search?q=blue blue"));
     EXPECT_EQ(frame().findCommands()->history(), (QStringList{"red  car", "blue"}));
+    // An earlier text searched again: one search, one Page.
+    const int pages = host().list().count();
+    typeInFindBox(QStringLiteral("blue"));
+    QTest::keyClick(frame().findBox()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(host().list().count(), pages + 1);
+    // Choosing an earlier text from the list searches for it.
+    frame().findBox()->setCurrentIndex(0);
+    emit frame().findBox()->activated(0);
+    EXPECT_EQ(opened().last(), QStringLiteral("https://www.bing.com/search?q=red%20%20car red  car"));
 
     // A command past the file's entries opens nothing.
     const int before = host().list().count();
