@@ -102,6 +102,8 @@ void AddressCommands::confirm(Qt::KeyboardModifiers modifiers)
         return;
     const QString text = AddressRules::complete(typed, modifiers.testFlag(Qt::ControlModifier),
                                                 modifiers.testFlag(Qt::ShiftModifier), m_texts);
+    // Confirmed: the bar may show the Page's address again.
+    box.lineEdit()->setModified(false);
     if (!m_newOnAddress)
         box.setEditText(text);
     CWebBrowser2 *active = m_parts.host.activePage();

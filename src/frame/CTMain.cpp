@@ -600,6 +600,11 @@ void CTMain::focusAddressBar()
     m_address->focusAndSelectAll();
 }
 
+bool CTMain::isEditingAddress() const
+{
+    return m_address->isBeingEdited();
+}
+
 bool CTMain::event(QEvent *event)
 {
     // The frame passes the focus on to the active Page.

@@ -120,6 +120,7 @@ public:
     void setFrameTitle(const QString &pageTitle) override;
     void setAddressText(const QString &address) override;
     void focusAddressBar() override;
+    bool isEditingAddress() const override;
 
 signals:
     // The window is closing; it takes no more hand-offs.

@@ -135,8 +135,17 @@ void CXTFlatComboBox::focusAndSelectAll()
 
 void CXTFlatComboBox::setAddress(const QString &address)
 {
+    // What the user is typing is not taken from under their fingers by a
+    // page that finishes loading meanwhile.
+    if (isBeingEdited())
+        return;
     setEditText(address);
     lineEdit()->setCursorPosition(0);
+}
+
+bool CXTFlatComboBox::isBeingEdited() const
+{
+    return focusInside() && lineEdit()->isModified();
 }
 
 void CXTFlatComboBox::onTextEdited(const QString &text)

@@ -64,7 +64,8 @@ void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
 {
     if (frame != BrowserControl::Frame::Top || !pending)
         return;
-    if (isActive()) {
+    // What the user is typing in the address bar stays, and so does the focus.
+    if (isActive() && !m_host.frame().isEditingAddress()) {
         const QString location = address();
         if (location != QLatin1String("about:blank")) {
             if (!m_host.focusInside())

@@ -15,4 +15,7 @@ public:
     virtual void setFrameTitle(const QString &pageTitle) = 0;
     virtual void setAddressText(const QString &address) = 0;
     virtual void focusAddressBar() = 0;
+    // The user is typing an address not yet confirmed: a Page must not take
+    // the focus or the text from the address bar now.
+    virtual bool isEditingAddress() const = 0;
 };

@@ -15,6 +15,7 @@ public:
     void setFrameTitle(const QString &pageTitle) override { title = pageTitle; }
     void setAddressText(const QString &text) override { address = text; }
     void focusAddressBar() override { ++addressFocused; }
+    bool isEditingAddress() const override { return editingAddress; }
 
     QStringList statusTexts;
     std::pair<int, int> progress{0, 0};
@@ -22,6 +23,7 @@ public:
     QString title;
     QString address;
     int addressFocused = 0;
+    bool editingAddress = false;
 };
 
 class RecordingSounds : public SoundPlayer

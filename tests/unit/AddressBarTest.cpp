@@ -154,6 +154,22 @@ TEST_F(AddressBarTest, KeysOfTheBarAndTheWindow)
     EXPECT_EQ(host().list().count(), 1);
 }
 
+TEST_F(AddressBarTest, APageThatLoadsMeanwhileLeavesTheTypedTextAlone)
+{
+    startOnAPage();
+    bar().setFocus();
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("half typ"));
+    control(0)->finishLoad(QStringLiteral("http://redirected.example/"));
+    EXPECT_EQ(edit().text(), QStringLiteral("half typ"));
+    EXPECT_TRUE(edit().hasFocus());
+    // Once confirmed, the bar follows the Page again.
+    frame().runCommand(cmd::NewOnAddress);
+    QTest::keyClick(&edit(), Qt::Key_Return);
+    control(0)->finishLoad(QStringLiteral("http://final.example/"));
+    EXPECT_EQ(edit().text(), QStringLiteral("http://final.example/"));
+}
+
 TEST_F(AddressBarTest, MouseClickWheelAndTheChoiceOfAnEntry)
 {
     startOnAPage();
