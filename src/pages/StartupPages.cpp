@@ -5,7 +5,9 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/LastVisit.h"
 #include "pages/PageHost.h"
+#include "platform/BackgroundStoreWriter.h"
 #include "platform/DataText.h"
+#include "platform/RegistryStore.h"
 #include "ui/MessageBoxes.h"
 
 #include <QFile>
@@ -36,8 +38,13 @@ StartupPages::StartupPages(PageHost &host, SettingsStore &settings, MessageBoxes
 {
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(1000);
-    connect(&m_saveTimer, &QTimer::timeout, this, &StartupPages::save);
+    connect(&m_saveTimer, &QTimer::timeout, this, &StartupPages::keep);
+    const QString store = m_settings.registry().fileName();
+    if (m_settings.registry().isWritable() && !store.isEmpty())
+        m_writer = std::make_unique<BackgroundStoreWriter>(store);
 }
+
+StartupPages::~StartupPages() = default;
 
 QString StartupPages::urlListFile() const
 {
@@ -116,19 +123,38 @@ void StartupPages::openUrlList()
     }
 }
 
-void StartupPages::save()
+QByteArray StartupPages::currentValue() const
 {
-    m_saveTimer.stop();
     QStringList addresses;
     const PageList &list = m_host.list();
     for (int i = list.count() - 1; i >= 0; --i) {
         if (const CWebBrowser2 *page = list.at(i))
             addresses << page->address();
     }
-    const QByteArray value = LastVisit::format(addresses);
+    return LastVisit::format(addresses);
+}
+
+void StartupPages::keep()
+{
+    const QByteArray value = currentValue();
     // Unchanged addresses are not written again.
     if (value == m_saved)
         return;
+    if (!m_writer) {
+        save();
+        return;
+    }
+    m_writer->write(settings::lastvisit, value);
+    m_saved = value;
+}
+
+void StartupPages::save()
+{
+    m_saveTimer.stop();
+    // What is still on its way to the disk goes first: it is older.
+    if (m_writer)
+        m_writer->flush();
+    const QByteArray value = currentValue();
     if (m_settings.write(settings::lastvisit, value))
         m_saved = value;
 }

@@ -4,8 +4,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class BackgroundStoreWriter;
 class MessageBoxes;
 class PageHost;
 class SettingsStore;
@@ -23,6 +25,7 @@ public:
 
     StartupPages(PageHost &host, SettingsStore &settings, MessageBoxes &messages, QString dataDir,
                  EditorLauncher editor, QWidget *window, QObject *parent = nullptr);
+    ~StartupPages() override;
 
     static QString urlListName() { return QStringLiteral("startuplist.txt"); }
     QString urlListFile() const;
@@ -33,7 +36,7 @@ public:
     // From here on the open Pages' addresses are kept within a second of
     // every change, so that a crash loses at most that second.
     void open(const QString &argument = {});
-    // Writes the addresses of the open Pages, the last tab first.
+    // Writes the addresses of the open Pages, the last tab first (at exit).
     void save();
 
     bool handle(int id);
@@ -43,6 +46,10 @@ private:
     void openLastVisit(const QStringList &addresses, bool asPages);
     void openUrlList();
     void scheduleSave();
+    // The addresses of the open Pages as stored, the last tab first.
+    QByteArray currentValue() const;
+    // Keeps them while the program runs: off the window's thread.
+    void keep();
 
     PageHost &m_host;
     SettingsStore &m_settings;
@@ -52,4 +59,5 @@ private:
     QWidget *m_window;
     QTimer m_saveTimer;
     QByteArray m_saved;
+    std::unique_ptr<BackgroundStoreWriter> m_writer;
 };

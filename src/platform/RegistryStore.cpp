@@ -145,6 +145,24 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
     return result;
 }
 
+bool RegistryStore::attach(const QString &file)
+{
+    close();
+    m_file = file;
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        close();
+        return false;
+    }
+    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_extended_result_codes(m_db, 1);
+    sqlite::execute(m_db, "PRAGMA synchronous = FULL");
+    sqlite::Statement version(m_db, "PRAGMA user_version");
+    m_writable = version.isValid() && version.step() == SQLITE_ROW && version.columnInt(0) >= 1;
+    if (!m_writable)
+        close();
+    return m_writable;
+}
+
 bool RegistryStore::checkIntegrity()
 {
     sqlite::Statement check(m_db, "PRAGMA quick_check");

@@ -38,6 +38,10 @@ public:
     RegistryStore &operator=(const RegistryStore &) = delete;
 
     OpenResult open(const QString &file);
+    // A second connection to a store another RegistryStore has opened (and
+    // checked): no check, no repair, no new file. False when the file is not
+    // a writable store.
+    bool attach(const QString &file);
     void close();
     bool isWritable() const { return m_writable; }
     QString fileName() const { return m_file; }

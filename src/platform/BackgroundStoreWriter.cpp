@@ -1,0 +1,63 @@
+#include "platform/BackgroundStoreWriter.h"
+
+#include "app/SettingsStore.h"
+#include "app/SettingsTable.h"
+#include "platform/RegistryStore.h"
+
+BackgroundStoreWriter::BackgroundStoreWriter(QString file)
+    : m_file(std::move(file))
+    , m_thread([this] { run(); })
+{
+}
+
+BackgroundStoreWriter::~BackgroundStoreWriter()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+    }
+    m_wake.notify_one();
+    m_thread.join();
+}
+
+void BackgroundStoreWriter::write(const BinarySetting &setting, QByteArray bytes)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        const QString key = QLatin1String(setting.section) + QLatin1Char('\\') + QLatin1String(setting.value);
+        m_queue[key] = {&setting, std::move(bytes)};
+    }
+    m_wake.notify_one();
+}
+
+void BackgroundStoreWriter::flush()
+{
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return m_queue.empty() && !m_busy; });
+}
+
+void BackgroundStoreWriter::run()
+{
+    // The connection belongs to this thread alone.
+    RegistryStore store;
+    bool attached = false;
+    std::unique_lock lock(m_mutex);
+    while (true) {
+        m_wake.wait(lock, [this] { return m_stopping || !m_queue.empty(); });
+        if (m_queue.empty())
+            break; // stopping, nothing left
+        auto job = std::move(m_queue.begin()->second);
+        m_queue.erase(m_queue.begin());
+        m_busy = true;
+        lock.unlock();
+        if (!attached)
+            attached = store.attach(m_file);
+        if (attached)
+            SettingsStore(store).write(*job.first, job.second);
+        lock.lock();
+        m_busy = false;
+        if (m_queue.empty())
+            m_idle.notify_all();
+    }
+    m_idle.notify_all();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <thread>
+
+struct BinarySetting;
+
+// Writes values into the registry store on a thread of its own, through a
+// second connection to the same file: a write waits for the disk (every
+// commit is synced) without holding up the window. A newer write of a value
+// replaces one still waiting.
+class BackgroundStoreWriter
+{
+public:
+    // `file` is a store already opened (and checked) by the program.
+    explicit BackgroundStoreWriter(QString file);
+    // Finishes what is queued.
+    ~BackgroundStoreWriter();
+    BackgroundStoreWriter(const BackgroundStoreWriter &) = delete;
+    BackgroundStoreWriter &operator=(const BackgroundStoreWriter &) = delete;
+
+    void write(const BinarySetting &setting, QByteArray bytes);
+    // Returns once everything queued so far is written (or has failed).
+    void flush();
+
+private:
+    void run();
+
+    const QString m_file;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::condition_variable m_idle;
+    // Queued values by "section\value", with the setting to write them as.
+    std::map<QString, std::pair<const BinarySetting *, QByteArray>> m_queue;
+    bool m_busy = false;
+    bool m_stopping = false;
+    std::thread m_thread;
+};
