@@ -43,9 +43,15 @@
     // One change of the selection, not two (each repaints it on a long page).
     window.getSelection().setBaseAndExtent(index.nodes[first], start - index.starts[first], index.nodes[last],
                                            end - index.starts[last]);
+    // The match's element to the top of the view (which also brings any
+    // scrolled box around it into view), then the match itself: in a long
+    // paragraph or a long <pre> the element's top is far from the match.
     const element = index.nodes[first].parentElement;
     if (element)
       element.scrollIntoView({ block: 'start' });
+    const box = window.getSelection().getRangeAt(0).getBoundingClientRect();
+    if (box.height > 0 && Math.abs(box.top) > 1)
+      window.scrollBy(0, box.top);
     return { found: true, restored: restored, bookmark: { token: token, offset: start, total: text.length } };
   }
   return { found: false, restored: restored, bookmark: null };

@@ -207,6 +207,15 @@ TEST_F(FindEngineTest, AFramesetPageFindsNothingAndAWordIsNeverMarkup)
     QTest::qWait(100);
     EXPECT_EQ(eval(page, QStringLiteral("document.title")).toString(), QStringLiteral("T"));
     EXPECT_EQ(eval(page, QStringLiteral("document.images.length")).toInt(), 0);
+    // A match deep inside one long element comes to the top of the view.
+    QString lines;
+    for (int i = 0; i < 400; ++i)
+        lines += i == 300 ? QStringLiteral("line %1 needle\n").arg(i) : QStringLiteral("line %1\n").arg(i);
+    EngineControl &pre = open(QStringLiteral("<pre>%1</pre>").arg(lines), QStringLiteral("/pre"));
+    ASSERT_TRUE(findNext(pre, QStringLiteral("needle")));
+    const double top = eval(pre, QStringLiteral("getSelection().getRangeAt(0).getBoundingClientRect().top")).toDouble();
+    EXPECT_GE(top, -1);
+    EXPECT_LT(top, 50);
     // Chinese text has no blanks: its characters are words of their own.
     EngineControl &chinese = open(QStringLiteral("<p>我爱中国人民</p>"), QStringLiteral("/zh"));
     EXPECT_TRUE(findNext(chinese, QStringLiteral("中国")));
