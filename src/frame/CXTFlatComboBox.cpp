@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -46,6 +47,15 @@ CXTFlatComboBox::CXTFlatComboBox(QWidget *parent)
     m_completer->setMaxVisibleItems(12);
     edit->setCompleter(m_completer);
     connect(edit, &QLineEdit::textEdited, this, &CXTFlatComboBox::onTextEdited);
+    // A suggestion taken with Enter or a click opens at once, as a typed
+    // address does (the completer alone would only fill the field).
+    QAbstractItemView *popup = m_completer->popup();
+    popup->installEventFilter(this);
+    connect(popup, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        lineEdit()->setText(index.data().toString());
+        m_completer->popup()->hide();
+        emit confirmed(QGuiApplication::keyboardModifiers());
+    });
 
     // Only a choice in the list navigates; typing into the field does not.
     connect(this, qOverload<int>(&QComboBox::activated), this, [this](int index) {
@@ -193,6 +203,19 @@ bool CXTFlatComboBox::event(QEvent *event)
 
 bool CXTFlatComboBox::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_completer->popup() && event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        if (m_keyHook)
+            m_keyHook();
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false; // the completer's own: arrows, Tab, Escape, typing
+        const QModelIndex current = m_completer->popup()->currentIndex();
+        if (current.isValid())
+            lineEdit()->setText(current.data().toString());
+        m_completer->popup()->hide();
+        emit confirmed(key->modifiers());
+        return true;
+    }
     if (watched != lineEdit())
         return QComboBox::eventFilter(watched, event);
     switch (event->type()) {

@@ -230,6 +230,30 @@ TEST_F(AddressBarTest, FlatUntilFocusedOrHovered)
     EXPECT_NE(bar().grab().toImage().pixelColor(0, bar().height() / 2), QColor(247, 189, 217));
 }
 
+TEST_F(AddressBarTest, ASuggestionTakenWithEnterOrAClickOpens)
+{
+    startOnAPage();
+    bar().setEntries({QStringLiteral("http://www.example.com/"), QStringLiteral("http://www.example.org/")});
+    bar().setFocus();
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    QAbstractItemView *popup = edit().completer()->popup();
+    ASSERT_TRUE(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_Down);
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(host().list().count(), 2);
+    EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("http://www.example.com/"));
+    EXPECT_FALSE(popup->isVisible());
+
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    ASSERT_TRUE(popup->isVisible());
+    const QModelIndex second = popup->model()->index(1, 0);
+    QTest::mouseClick(popup->viewport(), Qt::LeftButton, Qt::NoModifier, popup->visualRect(second).center());
+    EXPECT_EQ(host().list().count(), 3);
+    EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("http://www.example.org/"));
+}
+
 TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
 {
     startOnAPage();
