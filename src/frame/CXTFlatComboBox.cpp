@@ -145,10 +145,6 @@ void CXTFlatComboBox::focusAndSelectAll()
 
 void CXTFlatComboBox::setAddress(const QString &address)
 {
-    // What the user is typing is not taken from under their fingers by a
-    // page that finishes loading meanwhile.
-    if (isBeingEdited())
-        return;
     setEditText(address);
     lineEdit()->setCursorPosition(0);
 }

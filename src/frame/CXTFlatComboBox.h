@@ -37,7 +37,7 @@ public:
 
     // Focus and the whole text selected.
     void focusAndSelectAll();
-    // Shows a Page's address, unless the user is typing in the bar.
+    // Shows a Page's address (what was typed and not confirmed goes).
     void setAddress(const QString &address);
     // The user has typed in the bar and not confirmed it yet.
     bool isBeingEdited() const;

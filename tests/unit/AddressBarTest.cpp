@@ -163,6 +163,14 @@ TEST_F(AddressBarTest, APageThatLoadsMeanwhileLeavesTheTypedTextAlone)
     control(0)->finishLoad(QStringLiteral("http://redirected.example/"));
     EXPECT_EQ(edit().text(), QStringLiteral("half typ"));
     EXPECT_TRUE(edit().hasFocus());
+    // Another Page brought up shows its own address.
+    host().CreatePage(QStringLiteral("http://other.example/"), false, false, QStringLiteral("O"));
+    host().SelectPage(1);
+    EXPECT_EQ(edit().text(), QStringLiteral("http://other.example/"));
+    host().SelectPage(0);
+    bar().setFocus();
+    edit().clear();
+    QTest::keyClicks(&edit(), QStringLiteral("half typ"));
     // Once confirmed, the bar follows the Page again.
     frame().runCommand(cmd::NewOnAddress);
     QTest::keyClick(&edit(), Qt::Key_Return);
