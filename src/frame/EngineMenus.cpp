@@ -5,6 +5,7 @@
 #include "frame/MenuFile.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
+#include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PageEntryIcon.h"
 
@@ -275,6 +276,6 @@ void EngineMenus::openWebDirEntry(int id)
 void EngineMenus::customize(const QString &file)
 {
     if (!m_editor || !m_editor(file))
-        m_messages.tell(m_window, QStringLiteral("找不到文本编辑器, 不能打开 %1。").arg(file),
+        m_messages.tell(m_window, TextEditor::cannotOpenMessage(file),
                         MessageBoxes::Icon::Warning);
 }

@@ -8,6 +8,7 @@
 #include "platform/BackgroundStoreWriter.h"
 #include "platform/DataText.h"
 #include "platform/RegistryStore.h"
+#include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
 
 #include <QFile>
@@ -182,7 +183,7 @@ bool StartupPages::handle(int id)
     if (id != kEditUrlList)
         return false;
     if (!m_editor || !m_editor(urlListFile())) {
-        m_messages.tell(m_window, QStringLiteral("找不到文本编辑器, 不能打开 %1。").arg(urlListFile()),
+        m_messages.tell(m_window, TextEditor::cannotOpenMessage(urlListFile()),
                         MessageBoxes::Icon::Warning);
     }
     return true;

@@ -18,4 +18,9 @@ bool open(const QString &file, const DesktopEntries &entries)
     return editor && DesktopEntries::start(*editor, {file});
 }
 
+QString cannotOpenMessage(const QString &file)
+{
+    return QStringLiteral("找不到文本编辑器, 不能打开 %1。").arg(file);
+}
+
 } // namespace TextEditor
