@@ -8,7 +8,6 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
-#include "platform/Sounds.h"
 
 #include <QLineEdit>
 
@@ -54,10 +53,7 @@ AddressCommands::AddressCommands(AddressParts parts, QObject *parent)
     connect(&box, &CXTFlatComboBox::entryChosen, this, [this](const QString &text) {
         m_parts.host.OpenInCurrentPage(text);
     });
-    box.setKeyHook([this] {
-        if (m_parts.switches.bSound)
-            m_parts.sounds.play(kTypeSound);
-    });
+    box.setKeyHook([this] { m_parts.host.playSound(kTypeSound); });
     box.setCandidateSource([this] { return candidates(); });
 
     // The addresses the Pages reach are offered while typing.
@@ -151,14 +147,14 @@ void AddressCommands::moveByPart(bool forward)
 
 void AddressCommands::toggleNewOnAddress()
 {
-    playToggleSound();
+    m_parts.host.playSound(kUserSelect);
     m_newOnAddress = !m_newOnAddress;
     m_parts.settings.write(settings::NewOnAddress, m_newOnAddress ? 1 : 0);
 }
 
 void AddressCommands::toggleAutoComplete()
 {
-    playToggleSound();
+    m_parts.host.playSound(kUserSelect);
     RegistryStore &registry = m_parts.settings.registry();
     const QString main = QLatin1String(mirrored::kIEMain);
     const auto formSuggest = registry.query(Hive::CurrentUser, main, kUseFormSuggest);
@@ -255,10 +251,4 @@ void AddressCommands::saveCompletionTexts()
                && s.write(settings::shift1, m_texts.shift1) && s.write(settings::shift2, m_texts.shift2)
                && s.write(settings::alt1, m_texts.alt1) && s.write(settings::alt2, m_texts.alt2);
     });
-}
-
-void AddressCommands::playToggleSound()
-{
-    if (m_parts.switches.bSound)
-        m_parts.sounds.play(kUserSelect);
 }

@@ -11,7 +11,6 @@ class CXTFlatComboBox;
 class PageHost;
 class RegistryStore;
 class SettingsStore;
-class SoundPlayer;
 
 // What the address bar's commands work on.
 struct AddressParts
@@ -20,7 +19,6 @@ struct AddressParts
     PageHost &host;
     SettingsStore &settings;
     AppSwitches &switches;
-    SoundPlayer &sounds;
 };
 
 // The address bar's commands: confirming the typed text (with Ctrl, Shift or
@@ -60,7 +58,6 @@ private:
     void toggleAutoComplete();
     QStringList candidates() const;
     void rememberVisited(const QString &address);
-    void playToggleSound();
 
     AddressParts m_parts;
     AddressRules::CompletionTexts m_texts;

@@ -137,7 +137,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_engineMenus = new EngineMenus(*m_host, *m_findCommands, m_services.messages, m_services.dataDir,
                                     m_services.openInEditor, this, this);
     m_addressCommands = new AddressCommands(
-        AddressParts{*m_address, *m_host, m_services.settings, m_services.switches, m_services.sounds}, this);
+        AddressParts{*m_address, *m_host, m_services.settings, m_services.switches}, this);
     m_addressCommands->loadTypedList();
     m_clients = new ClientPrograms(m_services.messages, this, this);
     m_hotKey = new GlobalHotKey(this);
