@@ -188,11 +188,30 @@ bool isPartMove(const QKeyEvent *key)
 
 bool CXTFlatComboBox::event(QEvent *event)
 {
-    // The combo box would hand these to its edit field, which takes them as
-    // moves by words.
-    if (event->type() == QEvent::ShortcutOverride && isPartMove(static_cast<QKeyEvent *>(event))) {
-        event->ignore();
-        return true;
+    // A key from the keyboard arrives here, at the focus widget: the combo
+    // box hands it on to its edit field directly, past any filter there.
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        auto *key = static_cast<QKeyEvent *>(event);
+        // Ctrl+Left and Ctrl+Right stay the window's commands; Enter and
+        // Escape are the bar's own, even where the window has a shortcut on
+        // them (Escape stops the Page).
+        if (isPartMove(key)) {
+            event->ignore();
+            return true;
+        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+        break;
+    }
+    case QEvent::KeyPress:
+        // Before the focus chain: Tab that takes a completion stays here.
+        if (handleKey(static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
+    default: break;
     }
     return QComboBox::event(event);
 }
@@ -200,37 +219,26 @@ bool CXTFlatComboBox::event(QEvent *event)
 bool CXTFlatComboBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_completer->popup() && event->type() == QEvent::KeyPress) {
+        // While the suggestions are open they have the keyboard; the
+        // completer hands what they do not use on to the bar, where it is
+        // handled as typed. Enter and Tab take the suggestion chosen here.
         auto *key = static_cast<QKeyEvent *>(event);
-        if (m_keyHook)
-            m_keyHook();
-        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
-            return false; // the completer's own: arrows, Tab, Escape, typing
-        const QModelIndex current = m_completer->popup()->currentIndex();
-        if (current.isValid())
-            lineEdit()->setText(current.data().toString());
-        m_completer->popup()->hide();
-        emit confirmed(key->modifiers());
-        return true;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab: {
+            const QModelIndex current = m_completer->popup()->currentIndex();
+            if (current.isValid() && m_completer->popup()->selectionModel()->isSelected(current))
+                lineEdit()->setText(current.data().toString());
+            return handleKey(key);
+        }
+        case Qt::Key_Escape: return handleKey(key);
+        default: return false;
+        }
     }
     if (watched != lineEdit())
         return QComboBox::eventFilter(watched, event);
     switch (event->type()) {
-    case QEvent::ShortcutOverride: {
-        auto *key = static_cast<QKeyEvent *>(event);
-        // Enter and Escape are the bar's own, even where the window has a
-        // shortcut on them (Escape stops the Page).
-        const int k = key->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) {
-            event->accept();
-            return true;
-        }
-        if (isPartMove(key)) {
-            event->ignore();
-            return true;
-        }
-        return false;
-    }
-    case QEvent::KeyPress: return handleKey(static_cast<QKeyEvent *>(event));
     case QEvent::MouseButtonPress: return handlePress(static_cast<QMouseEvent *>(event));
     case QEvent::MouseMove:
     case QEvent::Enter: hovered(); return false;
@@ -248,7 +256,7 @@ bool CXTFlatComboBox::handleKey(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
         m_completer->popup()->hide();
-        emit confirmed(event->modifiers());
+        emit confirmed(event->modifiers() & ~Qt::KeypadModifier);
         return true;
     case Qt::Key_Escape:
         m_completer->popup()->hide();
@@ -256,16 +264,19 @@ bool CXTFlatComboBox::handleKey(QKeyEvent *event)
         emit escaped();
         return true;
     case Qt::Key_Tab: {
-        // Tab takes the appended completion.
+        if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        // Tab takes the completion: the appended rest, or the suggestion
+        // chosen in the list. With nothing to take it moves the focus on.
         QLineEdit *edit = lineEdit();
-        if (edit->hasSelectedText() && edit->selectionStart() + edit->selectedText().size() == edit->text().size()
-            && edit->selectionStart() > 0) {
-            edit->deselect();
-            edit->end(false);
-            m_completer->popup()->hide();
-            return true;
-        }
-        return false;
+        const bool appended = edit->hasSelectedText() && edit->selectionStart() > 0
+                              && edit->selectionStart() + edit->selectedText().size() == edit->text().size();
+        if (!appended && !m_completer->popup()->isVisible())
+            return false;
+        edit->deselect();
+        edit->end(false);
+        m_completer->popup()->hide();
+        return true;
     }
     default: return false;
     }
@@ -279,12 +290,12 @@ bool CXTFlatComboBox::handlePress(QMouseEvent *event)
     if (event->button() != Qt::LeftButton || !firstClick)
         return false;
     // The click that brings the focus into the bar selects the whole
-    // address (and keeps it selected when it already was), so that typing
-    // replaces it; the next click places the caret.
-    const int at = edit->cursorPositionAt(event->position().toPoint());
-    if (at > 0 && at < edit->text().size())
-        edit->selectAll();
-    return edit->hasSelectedText() && edit->selectedText() == edit->text();
+    // address wherever it falls, so that typing replaces it; the next click
+    // places the caret.
+    if (edit->text().isEmpty())
+        return false;
+    edit->selectAll();
+    return true;
 }
 
 void CXTFlatComboBox::wheelEvent(QWheelEvent *event)

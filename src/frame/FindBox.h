@@ -14,5 +14,5 @@ signals:
     void searchRequested();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };

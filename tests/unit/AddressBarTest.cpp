@@ -11,6 +11,8 @@
 #include <QCompleter>
 #include <QCursor>
 #include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -23,13 +25,21 @@ protected:
     QLineEdit &edit() { return *bar().lineEdit(); }
     FakeControl *control(int index) { return static_cast<FakeControl *>(host().list().at(index)->control()); }
 
+    // Alt+D, then the text typed over the selected address.
+    void typeInBar(const QString &text)
+    {
+        key(Qt::Key_D, Qt::AltModifier);
+        ASSERT_TRUE(bar().hasFocus());
+        key(Qt::Key_Delete);
+        type(text);
+        ASSERT_EQ(edit().text(), text);
+    }
+
     // Types a text into the emptied bar and presses Enter with the modifiers.
     void enter(const QString &text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        bar().setFocus();
-        edit().clear();
-        QTest::keyClicks(&edit(), text);
-        QTest::keyClick(&edit(), Qt::Key_Return, modifiers);
+        typeInBar(text);
+        key(Qt::Key_Return, modifiers);
     }
 
     // The first Page shows a real address, so Enter makes new Pages.
@@ -56,7 +66,13 @@ TEST_F(AddressBarTest, EnterOpensTheTypedWordOrItsCompletionInANewPage)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.opened);
         const int before = host().list().count();
-        enter(QStringLiteral("example"), row.keys);
+        typeInBar(QStringLiteral("example"));
+        const qsizetype sounds0 = sounds.played.count(QStringLiteral("type.wav"));
+        key(Qt::Key_Return, row.keys);
+        // Every key in the bar plays the typing sound, the modifier keys too.
+        EXPECT_EQ(sounds.played.count(QStringLiteral("type.wav")) - sounds0,
+                  1 + int(row.keys.testFlag(Qt::ControlModifier)) + int(row.keys.testFlag(Qt::ShiftModifier))
+                      + int(row.keys.testFlag(Qt::AltModifier)));
         ASSERT_EQ(host().list().count(), before + 1);
         EXPECT_EQ(controls.last()->navigated.value(0), QLatin1String(row.opened));
         // The new Page stays behind; the bar shows the Page in front, selected.
@@ -67,8 +83,10 @@ TEST_F(AddressBarTest, EnterOpensTheTypedWordOrItsCompletionInANewPage)
     // Remembered newest first, "example" once.
     EXPECT_EQ(bar().entries(), (QStringList{"example", "http://www.example.org", "http://www.example.net",
                                             "http://www.example.com"}));
-    // Every key played the typing sound (the modifier keys are key presses too).
-    EXPECT_EQ(sounds.played.count(QStringLiteral("type.wav")), 5 * 8 + 5);
+    // The keypad's Enter is Enter.
+    typeInBar(QStringLiteral("keypad.example"));
+    key(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("keypad.example"));
 }
 
 TEST_F(AddressBarTest, WithoutNewPagesOrOnAnErrorPageEnterNavigatesTheActivePage)
@@ -128,38 +146,44 @@ TEST_F(AddressBarTest, KeysOfTheBarAndTheWindow)
     host().activePage()->control()->widget()->setFocus();
 
     // Alt+D: the focus and the whole text.
-    QTest::keyClick(&frame(), Qt::Key_D, Qt::AltModifier);
+    key(Qt::Key_D, Qt::AltModifier);
     EXPECT_TRUE(edit().hasFocus());
     EXPECT_EQ(edit().selectedText(), edit().text());
 
     // Ctrl+Right and Ctrl+Left move by parts of the address, also inside the bar.
-    edit().setCursorPosition(0);
-    QTest::keyClick(&edit(), Qt::Key_Right, Qt::ControlModifier);
+    key(Qt::Key_Home);
+    key(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(edit().selectedText(), QStringLiteral("http:"));
-    edit().setCursorPosition(edit().text().size());
-    QTest::keyClick(&edit(), Qt::Key_Left, Qt::ControlModifier);
+    key(Qt::Key_End);
+    key(Qt::Key_Left, Qt::ControlModifier);
     EXPECT_EQ(edit().selectedText(), QStringLiteral(".html"));
 
     // Escape gives the focus back to the Page and stops nothing.
-    QTest::keyClick(&edit(), Qt::Key_Escape);
+    key(Qt::Key_Escape);
     EXPECT_TRUE(host().activePage()->control()->widget()->hasFocus());
     EXPECT_EQ(control(0)->stops, 0);
+    // In the Page, Escape stops it.
+    key(Qt::Key_Escape);
+    EXPECT_EQ(control(0)->stops, 1);
 
     // Ctrl+G goes to the text as it stands: no completion, no new entry, no new Page.
     bar().setEditText(QStringLiteral("example"));
-    QTest::keyClick(&frame(), Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(&frame(), Qt::Key_G, Qt::ControlModifier);
+    key(Qt::Key_G, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("example"));
     EXPECT_TRUE(bar().entries().isEmpty());
     EXPECT_EQ(host().list().count(), 1);
+
+    // Tab with nothing to complete moves the focus on, as everywhere.
+    key(Qt::Key_D, Qt::AltModifier);
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(edit().hasFocus());
 }
 
 TEST_F(AddressBarTest, APageThatLoadsMeanwhileLeavesTheTypedTextAlone)
 {
     startOnAPage();
-    bar().setFocus();
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("half typ"));
+    typeInBar(QStringLiteral("half typ"));
     control(0)->finishLoad(QStringLiteral("http://redirected.example/"));
     EXPECT_EQ(edit().text(), QStringLiteral("half typ"));
     EXPECT_TRUE(edit().hasFocus());
@@ -168,12 +192,10 @@ TEST_F(AddressBarTest, APageThatLoadsMeanwhileLeavesTheTypedTextAlone)
     host().SelectPage(1);
     EXPECT_EQ(edit().text(), QStringLiteral("http://other.example/"));
     host().SelectPage(0);
-    bar().setFocus();
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("half typ"));
+    typeInBar(QStringLiteral("half typ"));
     // Once confirmed, the bar follows the Page again.
     frame().runCommand(cmd::NewOnAddress);
-    QTest::keyClick(&edit(), Qt::Key_Return);
+    key(Qt::Key_Return);
     control(0)->finishLoad(QStringLiteral("http://final.example/"));
     EXPECT_EQ(edit().text(), QStringLiteral("http://final.example/"));
 }
@@ -183,29 +205,50 @@ TEST_F(AddressBarTest, MouseClickWheelAndTheChoiceOfAnEntry)
     startOnAPage();
     bar().setEntries({QStringLiteral("http://one.example/"), QStringLiteral("http://two.example/")});
     frame().setAddressText(QStringLiteral("http://www.example.com/"));
-    host().activePage()->control()->widget()->setFocus();
 
-    // The click that brings the focus selects the whole address.
+    // The click that brings the focus selects the whole address, inside the
+    // text or to the right of it; the next one places the caret.
     const QPoint inside(edit().fontMetrics().horizontalAdvance(edit().text().left(8)), edit().height() / 2);
-    QTest::mouseClick(&edit(), Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_TRUE(edit().hasFocus());
-    EXPECT_EQ(edit().selectedText(), edit().text());
-    // The next one places the caret.
-    QTest::mouseClick(&edit(), Qt::LeftButton, Qt::NoModifier, inside);
-    EXPECT_FALSE(edit().hasSelectedText());
+    const QPoint right(edit().width() - 30, edit().height() / 2);
+    for (const QPoint &at : {inside, right}) {
+        host().activePage()->control()->widget()->setFocus();
+        click(&edit(), at);
+        EXPECT_TRUE(edit().hasFocus());
+        EXPECT_EQ(edit().selectedText(), edit().text());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        click(&edit(), inside);
+        EXPECT_FALSE(edit().hasSelectedText());
+        EXPECT_EQ(edit().cursorPosition(), 8);
+    }
 
     // The wheel changes nothing.
     const int index = bar().currentIndex();
-    QWheelEvent wheel(QPointF(5, 5), bar().mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&bar(), &wheel);
-    QApplication::sendEvent(&edit(), &wheel);
+    const QPointF over = bar().mapTo(&frame(), QPointF(bar().rect().center()));
+    QWheelEvent wheel(over, frame().mapToGlobal(over), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window(), &wheel);
     EXPECT_EQ(bar().currentIndex(), index);
     EXPECT_EQ(edit().text(), QStringLiteral("http://www.example.com/"));
 
-    // Choosing an entry navigates the active Page.
-    emit bar().activated(1);
+    // Alt+Down opens the list; choosing an entry navigates the active Page.
+    key(Qt::Key_Down, Qt::AltModifier);
+    QAbstractItemView *list = bar().view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 1000));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://two.example/"));
+    // So does a click on the arrow and on an entry.
+    QStyleOptionComboBox option;
+    option.initFrom(&bar());
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = bar().style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, &bar());
+    click(&bar(), arrow.center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->isVisible(); }, 1000));
+    click(list->viewport(), list->visualRect(list->model()->index(0, 0)).center());
+    EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://one.example/"));
 }
 
 TEST_F(AddressBarTest, FlatUntilFocusedOrHovered)
@@ -242,41 +285,50 @@ TEST_F(AddressBarTest, ASuggestionTakenWithEnterOrAClickOpens)
 {
     startOnAPage();
     bar().setEntries({QStringLiteral("http://www.example.com/"), QStringLiteral("http://www.example.org/")});
-    bar().setFocus();
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    typeInBar(QStringLiteral("exa"));
     QAbstractItemView *popup = edit().completer()->popup();
     ASSERT_TRUE(popup->isVisible());
-    QTest::keyClick(popup, Qt::Key_Down);
-    QTest::keyClick(popup, Qt::Key_Return);
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
     EXPECT_EQ(host().list().count(), 2);
     EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("http://www.example.com/"));
     EXPECT_FALSE(popup->isVisible());
 
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    typeInBar(QStringLiteral("exa"));
     ASSERT_TRUE(popup->isVisible());
     const QModelIndex second = popup->model()->index(1, 0);
-    QTest::mouseClick(popup->viewport(), Qt::LeftButton, Qt::NoModifier, popup->visualRect(second).center());
+    click(popup->viewport(), popup->visualRect(second).center());
     EXPECT_EQ(host().list().count(), 3);
     EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("http://www.example.org/"));
+
+    // Enter with the list open and nothing chosen in it opens what was typed.
+    typeInBar(QStringLiteral("exa"));
+    ASSERT_TRUE(popup->isVisible());
+    key(Qt::Key_Return);
+    EXPECT_EQ(controls.last()->navigated.value(0), QStringLiteral("exa"));
+    // Tab takes the suggestion chosen in the list and keeps the focus.
+    typeInBar(QStringLiteral("exa"));
+    key(Qt::Key_Down);
+    key(Qt::Key_Tab);
+    EXPECT_FALSE(popup->isVisible());
+    EXPECT_EQ(edit().text(), QStringLiteral("http://www.example.com/"));
+    EXPECT_TRUE(edit().hasFocus());
 }
 
 TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
 {
     startOnAPage();
     bar().setEntries({QStringLiteral("http://www.example.com/"), QStringLiteral("http://other.example/")});
-    bar().setFocus();
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    typeInBar(QStringLiteral("exa"));
     // Suggestions by default, nothing appended.
     EXPECT_EQ(bar().currentSuggestions(), QStringList{QStringLiteral("http://www.example.com/")});
     EXPECT_EQ(edit().text(), QStringLiteral("exa"));
+    key(Qt::Key_Escape);
     // The Pages' addresses are offered too.
     host().CreatePage(QStringLiteral("http://visited.example/x"), false, false, QStringLiteral("V"));
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("vis"));
+    typeInBar(QStringLiteral("vis"));
     EXPECT_EQ(bar().currentSuggestions(), QStringList{QStringLiteral("http://visited.example/x")});
+    key(Qt::Key_Escape);
 
     // The switch: off on a new profile; on, it writes the four values and appends.
     EXPECT_EQ(frame().isChecked(cmd::AutoComplete), std::optional<bool>(false));
@@ -287,26 +339,28 @@ TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
     for (const char *name : {"Append Completion", "AutoSuggest"})
         EXPECT_EQ(mirroredValue(mirrored::kAutoComplete, QLatin1String(name))->text, QStringLiteral("yes"));
 
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    key(Qt::Key_D, Qt::AltModifier);
+    key(Qt::Key_Delete);
+    type(QStringLiteral("exa"));
     EXPECT_EQ(edit().text(), QStringLiteral("example.com/"));
     EXPECT_EQ(edit().selectedText(), QStringLiteral("mple.com/"));
     // Backspace takes the appended part away and appends nothing new.
-    QTest::keyClick(&edit(), Qt::Key_Backspace);
+    key(Qt::Key_Backspace);
     EXPECT_EQ(edit().text(), QStringLiteral("exa"));
-    // Tab takes the appended completion.
-    QTest::keyClicks(&edit(), QStringLiteral("m"));
+    // Tab takes the appended completion and the focus stays for the next keys.
+    type(QStringLiteral("m"));
     EXPECT_EQ(edit().text(), QStringLiteral("example.com/"));
-    QTest::keyClick(&edit(), Qt::Key_Tab);
+    key(Qt::Key_Tab);
     EXPECT_FALSE(edit().hasSelectedText());
     EXPECT_EQ(edit().cursorPosition(), edit().text().size());
     EXPECT_TRUE(edit().hasFocus());
+    type(QStringLiteral("x"));
+    EXPECT_EQ(edit().text(), QStringLiteral("example.com/x"));
 
     // Off again: no suggestions, nothing appended.
     frame().runCommand(cmd::AutoComplete);
     EXPECT_EQ(mirroredValue(mirrored::kIEMain, QStringLiteral("Use FormSuggest"))->text, QStringLiteral("no"));
-    edit().clear();
-    QTest::keyClicks(&edit(), QStringLiteral("exa"));
+    typeInBar(QStringLiteral("exa"));
     EXPECT_EQ(edit().text(), QStringLiteral("exa"));
     EXPECT_TRUE(bar().currentSuggestions().isEmpty());
 }

@@ -44,6 +44,18 @@ protected:
 
     void typeInFindBox(const QString &text) { frame().findBox()->setEditText(text); }
 
+    // A click into the Find Box, the text typed over what was there, Enter.
+    void searchFromFindBox(const QString &text)
+    {
+        QLineEdit *edit = frame().findBox()->lineEdit();
+        click(edit, edit->rect().center());
+        ASSERT_TRUE(frame().findBox()->hasFocus());
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+        ASSERT_EQ(edit->text(), text);
+        key(Qt::Key_Return);
+    }
+
     // The Pages opened after the first, in the order made: address and label.
     QStringList opened()
     {
@@ -89,16 +101,14 @@ TEST_F(EngineMenusTest, TwoEnginesAroundABarAndTheirSearches)
                                             "https://b.example/s/red%20%20car Loading..."}));
 
     // The default engine, by key and by Enter in the box.
-    QTest::keyClick(&frame(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(opened().last(), QStringLiteral("https://www.bing.com/search?q=red%20%20car red  car"));
-    typeInFindBox(QStringLiteral("blue"));
-    QTest::keyClick(frame().findBox()->lineEdit(), Qt::Key_Return);
+    searchFromFindBox(QStringLiteral("blue"));
     EXPECT_EQ(opened().last(), QStringLiteral("https://www.bing.com/search?q=blue blue"));
     EXPECT_EQ(frame().findCommands()->history(), (QStringList{"red  car", "blue"}));
     // An earlier text searched again: one search, one Page.
     const int pages = host().list().count();
-    typeInFindBox(QStringLiteral("blue"));
-    QTest::keyClick(frame().findBox()->lineEdit(), Qt::Key_Return);
+    searchFromFindBox(QStringLiteral("blue"));
     EXPECT_EQ(host().list().count(), pages + 1);
     // Choosing an earlier text from the list searches for it.
     frame().findBox()->setCurrentIndex(0);
@@ -193,7 +203,7 @@ TEST_F(EngineMenusTest, HighlightFindAndChooseAWord)
     startOn(QStringLiteral("https://page.example/"));
     EXPECT_FALSE(frame().action(cmd::FindInPage)->isEnabled());
     typeInFindBox(QStringLiteral("alpha beta"));
-    QTest::keyClick(&frame(), Qt::Key_M, Qt::ControlModifier);
+    key(Qt::Key_M, Qt::ControlModifier);
     // The old marks go, then each word is marked.
     ASSERT_EQ(active()->scripts.size(), 3);
     EXPECT_TRUE(active()->scripts[0].contains(QLatin1String("\"VesperalFindInPage\"")));

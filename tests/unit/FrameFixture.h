@@ -15,6 +15,8 @@
 #include "TestEnvironment.h"
 
 #include <QApplication>
+#include <QTest>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -44,11 +46,34 @@ protected:
             m_frame->show();
             // Keys reach the window's shortcuts only while it is the active one.
             QApplication::setActiveWindow(m_frame.get());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(m_frame.get()));
         }
         return *m_frame;
     }
 
     PageHost &host() { return *frame().pageHost(); }
+
+    // Input the way the window system delivers it: to the frame's window,
+    // from where Qt hands keys to the focus widget (or an open popup) after
+    // the shortcuts have had them, and clicks to the widget under the point.
+    QWindow *window() { return frame().windowHandle(); }
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window(), key, modifiers);
+    }
+    void type(const QString &text)
+    {
+        for (const QChar c : text)
+            QTest::keyClick(window(), c.toLatin1());
+    }
+    // A click at a point of a widget, in the top-level window that holds it
+    // (the frame or a popup).
+    void click(QWidget *widget, const QPoint &at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *top = widget->window();
+        QTest::mouseClick(top->windowHandle(), button, modifiers, widget->mapTo(top, at));
+    }
 
     std::optional<RegValue> mirroredValue(const char *key, const QString &name)
     {
