@@ -2,6 +2,7 @@
 
 #include "pages/EnginePage.h"
 #include "pages/MediaFilter.h"
+#include "pages/TypedAddress.h"
 
 #include <QDir>
 #include <QFile>
@@ -136,7 +137,7 @@ QWidget *EngineControl::widget()
 void EngineControl::navigate(const QString &address)
 {
     m_activeElement.reset();
-    m_requested = QUrl::fromUserInput(address, QDir::currentPath(), QUrl::AssumeLocalFile);
+    m_requested = TypedAddress::toUrl(address, QDir::currentPath(), QDir::homePath());
     // A new page is blank already: loading "about:blank" into it would only
     // start a renderer for nothing. Its load events come as a real load's do.
     if (m_requested == QUrl(QStringLiteral("about:blank")) && !m_engineStarted) {
