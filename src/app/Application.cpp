@@ -99,7 +99,10 @@ bool Application::start()
     if (!lowVersion.isEmpty())
         m_messages.tell(logo.get(), lowVersion, MessageBoxes::Icon::Warning);
 
-    if (m_settings.read(settings::bMax))
+    // A frame that starts in full screen stays in it.
+    if (m_frame->isFullScreen())
+        m_frame->show();
+    else if (m_settings.read(settings::bMax))
         m_frame->showMaximized();
     else
         m_frame->show();

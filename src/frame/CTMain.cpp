@@ -227,9 +227,12 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
                 if (!m_commands)
                     return;
                 fillPopup(cmd::PagesPopup, menu);
+                // The submenu is made anew at every filling.
                 for (QMenu *sub : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
-                    connect(sub, &QMenu::triggered, this, [this](QAction *a) { runCommand(a->data().toInt()); },
-                            Qt::UniqueConnection);
+                    connect(sub, &QMenu::triggered, this, [this, sub](QAction *a) {
+                        if (a->parent() == sub)
+                            runCommand(a->data().toInt());
+                    });
             });
             connect(menu, &QMenu::triggered, this, [this, menu](QAction *a) {
                 // Entries of the submenu arrive through it already.
@@ -658,7 +661,8 @@ void CTMain::shutdown()
     // In full screen the bars are hidden: their layout is the one from before.
     if (!m_frameCommands || !m_frameCommands->isFullScreen())
         m_services.settings.write(settings::barLayout, saveState());
-    const bool maximized = isMaximized();
+    const bool maximized = m_frameCommands && m_frameCommands->isFullScreen() ? m_frameCommands->restoresMaximized()
+                                                                               : isMaximized();
     // What the next start needs, while the Pages are all there.
     m_startup->save();
     m_addressCommands->saveTypedList();

@@ -278,6 +278,9 @@ void FrameCommands::setFullScreen(bool on)
         m_parts.settings.write(settings::statusbarvisible, w.statusBar()->isVisible() ? 1 : 0);
         w.statusBar()->hide();
         m_parts.bars.setTopAreaVisible(false);
+        // Leaving comes back to the window as it was: maximized or not. Before
+        // the window is first shown, that is how the last run left it.
+        m_restoreMaximized = w.isVisible() ? w.isMaximized() : m_parts.settings.read(settings::bMax) != 0;
         w.showFullScreen();
         m_revealTimer.start();
     } else {
@@ -285,7 +288,10 @@ void FrameCommands::setFullScreen(bool on)
         m_parts.bars.setTopAreaVisible(true);
         if (m_parts.settings.read(settings::statusbarvisible))
             w.statusBar()->show();
-        w.showMaximized();
+        if (m_restoreMaximized)
+            w.showMaximized();
+        else
+            w.showNormal();
     }
     m_fullScreen = on;
     m_parts.settings.write(settings::fullscreen, on ? 1 : 0);

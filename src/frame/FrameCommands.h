@@ -56,6 +56,8 @@ public:
     std::optional<bool> checked(int id) const;
 
     bool isFullScreen() const { return m_fullScreen; }
+    // Whether leaving full screen maximizes the window.
+    bool restoresMaximized() const { return m_restoreMaximized; }
     void setFullScreen(bool on);
     // Hides the frame until Ctrl+Q; false when the key could not be had.
     bool hideFrame();
@@ -81,5 +83,6 @@ private:
 
     FrameParts m_parts;
     bool m_fullScreen = false;
+    bool m_restoreMaximized = false;
     QTimer m_revealTimer;
 };

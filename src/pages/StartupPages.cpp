@@ -89,10 +89,14 @@ void StartupPages::open(const QString &argument)
 void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
 {
     const bool whenShown = m_settings.read(settings::LoadWhenShown) != 0;
+    // The value holds the last tab first: the tabs come back in the order
+    // they had.
+    if (asPages) {
+        for (auto it = addresses.crbegin(); it != addresses.crend(); ++it)
+            m_host.appendPage(*it, kLoading, whenShown);
+    }
     int taken = 0;
     for (const QString &address : addresses) {
-        if (asPages)
-            m_host.appendPage(address, kLoading, whenShown);
         if (taken < kClosedTaken) {
             m_host.list().closed().push(address, address);
             ++taken;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QBitmap>
+#include <QContextMenuEvent>
 #include <QDrag>
 #include <QHelpEvent>
 #include <QMimeData>
@@ -244,14 +245,6 @@ void TabStrip::mouseReleaseEvent(QMouseEvent *event)
 {
     const QPoint pos = event->position().toPoint();
     const int index = tabAt(pos);
-    if (event->button() == Qt::RightButton) {
-        if (index >= 0) {
-            m_host.setMenuTab(index);
-            m_litGlyph = index;
-            emit tabMenuRequested(index, event->globalPosition().toPoint());
-        }
-        return;
-    }
     if (event->button() != Qt::LeftButton)
         return;
     const int pressed = m_pressedGlyph;
@@ -276,6 +269,22 @@ void TabStrip::mouseReleaseEvent(QMouseEvent *event)
     } else {
         m_host.SelectPage(index);
     }
+}
+
+void TabStrip::contextMenuEvent(QContextMenuEvent *event)
+{
+    // The window system asks for the menu with the right button (on its
+    // press here, on its release elsewhere) or the menu key. Over the strip
+    // it is the tab menu or nothing, never the window's own.
+    event->accept();
+    const bool byMouse = event->reason() == QContextMenuEvent::Mouse;
+    const int index = byMouse ? tabAt(event->pos()) : m_host.list().current();
+    if (index < 0 || index >= count())
+        return;
+    m_host.setMenuTab(index);
+    m_litGlyph = index;
+    update();
+    emit tabMenuRequested(index, byMouse ? event->globalPos() : mapToGlobal(tabRect(index).center()));
 }
 
 void TabStrip::mouseDoubleClickEvent(QMouseEvent *event)

@@ -11,6 +11,7 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/DownloadFlags.h"
 #include "pages/PageHost.h"
+#include "pages/TabStrip.h"
 #include "platform/RegistryStore.h"
 #include "ui/BarArea.h"
 #include "ui/BusyIndicator.h"
@@ -30,7 +31,9 @@
 #include <QFile>
 #include <QStatusBar>
 #include <QTableWidget>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -175,7 +178,7 @@ TEST_F(FrameTest, FullScreenHidesTheBarsAndRestoresTheStatusBarOnlyIfItWasShown)
     frame().frameCommands()->revealBarsAt(screen.topLeft() + QPoint(50, 500));
     EXPECT_FALSE(frame().bars()->menuBand()->isVisible());
 
-    QTest::keyClick(&frame(), Qt::Key_F11);
+    key(Qt::Key_F11);
     EXPECT_FALSE(frame().frameCommands()->isFullScreen());
     EXPECT_EQ(settings.read(settings::fullscreen), 0);
     EXPECT_TRUE(frame().statusBar()->isVisible());
@@ -188,6 +191,68 @@ TEST_F(FrameTest, FullScreenHidesTheBarsAndRestoresTheStatusBarOnlyIfItWasShown)
     EXPECT_FALSE(frame().statusBar()->isVisible());
 }
 
+TEST_F(FrameTest, LeavingFullScreenGivesBackTheWindowAsItWas)
+{
+    frame().showNormal();
+    key(Qt::Key_F11);
+    EXPECT_TRUE(frame().isFullScreen());
+    key(Qt::Key_F11);
+    EXPECT_FALSE(frame().isFullScreen());
+    EXPECT_FALSE(frame().isMaximized());
+
+    frame().showMaximized();
+    key(Qt::Key_F11);
+    key(Qt::Key_F11);
+    EXPECT_TRUE(frame().isMaximized());
+    // Closed in full screen, a maximized window is remembered as maximized.
+    key(Qt::Key_F11);
+    restart();
+    EXPECT_EQ(settings.read(settings::bMax), 1);
+}
+
+TEST_F(FrameTest, ARightClickOnATabOpensTheTabMenu)
+{
+    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("B"));
+    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("C"));
+    ASSERT_EQ(host().list().count(), 3);
+    const QString third = host().list().at(2)->address();
+    TabStrip *tabs = frame().tabStrip();
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (const QAction *action : menu->actions())
+            shown << action->data().toString();
+        // Its first entry closes the tab the menu was opened on.
+        key(Qt::Key_Down);
+        key(Qt::Key_Return);
+    });
+    click(tabs, tabs->tabRect(1).center(), Qt::RightButton);
+    ASSERT_FALSE(shown.isEmpty()) << "no menu opened";
+    EXPECT_EQ(shown.first(), QString::number(cmd::CloseMenuTab));
+    EXPECT_EQ(host().list().count(), 2);
+    EXPECT_EQ(host().list().at(1)->address(), third);
+}
+
+TEST_F(FrameTest, AClosedPageComesBackFromTheWindowMenu)
+{
+    host().OpenInCurrentPage(QStringLiteral("http://a/"));
+    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("B"));
+    host().ClosePageAt(1);
+    ASSERT_EQ(host().list().count(), 1);
+    // Window menu, its first entry (the closed Pages), the first of those.
+    key(Qt::Key_W, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 1000));
+    QWidget *windowMenu = QApplication::activePopupWidget();
+    key(Qt::Key_Right);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activePopupWidget() != windowMenu; }, 1000));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }, 1000));
+    ASSERT_EQ(host().list().count(), 2);
+    EXPECT_EQ(host().list().at(1)->address(), QStringLiteral("http://b/"));
+}
+
 TEST_F(FrameTest, AFrameSavedInFullScreenStartsInFullScreen)
 {
     settings.write(settings::fullscreen, 1);
@@ -197,7 +262,7 @@ TEST_F(FrameTest, AFrameSavedInFullScreenStartsInFullScreen)
 TEST_F(FrameTest, HidingWithoutTheHotKeySaysSoAndStaysVisible)
 {
     // The offscreen desktop has no key grabs to give.
-    QTest::keyClick(&frame(), Qt::Key_Q, Qt::ControlModifier);
+    key(Qt::Key_Q, Qt::ControlModifier);
     EXPECT_TRUE(frame().isVisible());
     EXPECT_EQ(messages.told, QStringList{QStringLiteral("注册热键'Ctrl + Q' 错误! 隐藏失败.")});
 }
@@ -207,9 +272,9 @@ TEST_F(FrameTest, F2AndF3GoRoundThePagesAndThePagesListIgnoresTheSelectedOne)
     host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("Loading..."));
     host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("Loading..."));
     ASSERT_EQ(host().list().current(), 0);
-    QTest::keyClick(&frame(), Qt::Key_F2);
+    key(Qt::Key_F2);
     EXPECT_EQ(host().list().current(), 2);
-    QTest::keyClick(&frame(), Qt::Key_F3);
+    key(Qt::Key_F3);
     EXPECT_EQ(host().list().current(), 0);
 
     host().SelectPage(1);
@@ -232,7 +297,7 @@ TEST_F(FrameTest, HelpOpensOurOwnPagesOrSaysItIsMissing)
     ASSERT_TRUE(help.open(QIODevice::WriteOnly));
     help.write("<title>Help</title>");
     help.close();
-    QTest::keyClick(&frame(), Qt::Key_F1, Qt::ControlModifier);
+    key(Qt::Key_F1, Qt::ControlModifier);
     EXPECT_EQ(host().activePage()->address(), QUrl::fromLocalFile(help.fileName()).toString());
 }
 

@@ -82,7 +82,7 @@ protected:
     const QString R = QStringLiteral("http://r.example/");
 };
 
-TEST_F(StartupPagesTest, TheLastExitsPagesComeBackLastTabFirstAndCanBeReopened)
+TEST_F(StartupPagesTest, TheLastExitsPagesComeBackInTheirOrderAndCanBeReopened)
 {
     // An exit with tabs P, Q, R.
     frame();
@@ -93,11 +93,17 @@ TEST_F(StartupPagesTest, TheLastExitsPagesComeBackLastTabFirstAndCanBeReopened)
     restart();
     EXPECT_EQ(settings.read(settings::lastvisit), LastVisit::format({R, Q, P}));
 
-    // Type 2 (the default): tabs R, Q, P, the first active; P is the most recent closed Page.
-    EXPECT_EQ(tabs(), (QStringList{R, Q, P}));
+    // Type 2 (the default): tabs P, Q, R as at exit, the first active; P is
+    // the most recent closed Page.
+    EXPECT_EQ(tabs(), (QStringList{P, Q, R}));
     EXPECT_EQ(host().list().current(), 0);
     EXPECT_EQ(host().list().previous(), 0);
     EXPECT_EQ(closedNewestFirst(), (QStringList{P, Q, R}));
+
+    // A second restart keeps the order (it used to turn round every time).
+    restart();
+    EXPECT_EQ(tabs(), (QStringList{P, Q, R}));
+    EXPECT_EQ(settings.read(settings::lastvisit), LastVisit::format({R, Q, P}));
 
     // Type 1: one blank Page; reopening gives P, then Q, then R.
     setType(1);
@@ -118,7 +124,9 @@ TEST_F(StartupPagesTest, TwentyAddressesOpenTwentyPagesAndFillTheRingWithTwoToSi
     for (int i = 1; i <= 20; ++i)
         twenty << QStringLiteral("http://site%1.example/").arg(i);
     storeLastVisit(LastVisit::format(twenty));
-    EXPECT_EQ(tabs(), twenty);
+    QStringList tabsAtExit = twenty;
+    std::reverse(tabsAtExit.begin(), tabsAtExit.end());
+    EXPECT_EQ(tabs(), tabsAtExit);
     QStringList expected = twenty.mid(1, 15);
     std::reverse(expected.begin(), expected.end());
     EXPECT_EQ(closedNewestFirst(), expected);
@@ -209,7 +217,7 @@ TEST_F(StartupPagesTest, RestoredPagesCanWaitUntilTheyAreShown)
     EXPECT_EQ(settings.read(settings::LoadWhenShown), 1);
     EXPECT_EQ(frame().isChecked(cmd::LoadRestoredWhenShown), std::optional<bool>(true));
     restart();
-    storeLastVisit(LastVisit::format({P, Q, R}));
+    storeLastVisit(LastVisit::format({R, Q, P}));
 
     // The first loads; the others wait, showing their addresses.
     EXPECT_EQ(tabs(), (QStringList{P, Q, R}));

@@ -5,6 +5,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -18,7 +19,12 @@ protected:
         strip = std::make_unique<TabStrip>(*host);
         strip->resize(615, 24);
         open({QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d"), QStringLiteral("e")});
+        // Clicks come from the window system, to the strip's own window.
+        strip->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(strip.get()));
     }
+
+    QWindow *window() { return strip->windowHandle(); }
 
     void TearDown() override { strip.reset(); }
 
@@ -44,24 +50,24 @@ TEST_F(TabStripTest, TabsShareTheWidthAndFollowTheList)
 
 TEST_F(TabStripTest, AClickSelectsAndCtrlClickOrTheCloseGlyphCloses)
 {
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, middleOf(2));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, middleOf(2));
     EXPECT_EQ(state(), "a b c* d e");
     EXPECT_EQ(host->list().previous(), 0);
     EXPECT_EQ(sounds.played, QStringList{QStringLiteral("TabSelect.wav")});
 
-    QTest::mouseClick(strip.get(), Qt::LeftButton, Qt::ControlModifier, middleOf(4));
+    QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, middleOf(4));
     EXPECT_EQ(state(), "a b c* d");
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, glyphOf(1));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, glyphOf(1));
     EXPECT_EQ(state(), "a c* d");
 
     // Pressed on one glyph, released on another: nothing closes.
-    QTest::mousePress(strip.get(), Qt::LeftButton, {}, glyphOf(0));
+    QTest::mousePress(window(), Qt::LeftButton, {}, glyphOf(0));
     EXPECT_EQ(strip->glyphShown(0), 4);
-    QTest::mouseRelease(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, glyphOf(2));
     EXPECT_EQ(state(), "a c d*");
 
     switches.bSound = false;
-    QTest::mouseClick(strip.get(), Qt::LeftButton, {}, middleOf(0));
+    QTest::mouseClick(window(), Qt::LeftButton, {}, middleOf(0));
     EXPECT_EQ(sounds.played.size(), 4); // one per press while sounds were on
 }
 
@@ -70,34 +76,38 @@ TEST_F(TabStripTest, TheGlyphOfALockedTabUnlocksIt)
     host->toggleLock(2);
     EXPECT_EQ(strip->toolTipAt(glyphOf(2)), QStringLiteral("Unlock"));
     EXPECT_EQ(strip->toolTipAt(glyphOf(1)), QStringLiteral("Close"));
-    QTest::mousePress(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    QTest::mousePress(window(), Qt::LeftButton, {}, glyphOf(2));
     EXPECT_EQ(strip->glyphShown(2), 8);
-    QTest::mouseRelease(strip.get(), Qt::LeftButton, {}, glyphOf(2));
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, glyphOf(2));
     EXPECT_EQ(state(), "a* b c d e");
     EXPECT_EQ(page(2)->tabImage(), 2); // unlocked, not the active Page
-    QTest::mouseClick(strip.get(), Qt::LeftButton, Qt::ControlModifier, middleOf(2));
+    QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, middleOf(2));
     EXPECT_EQ(state(), "a* b d e");
 }
 
 TEST_F(TabStripTest, DoubleAndMiddleClicksClose)
 {
-    QTest::mouseDClick(strip.get(), Qt::LeftButton, {}, middleOf(3));
+    QTest::mouseDClick(window(), Qt::LeftButton, {}, middleOf(3));
     EXPECT_EQ(host->list().count(), 4);
     EXPECT_EQ(closedAddresses(), QStringList{QStringLiteral("d")});
 
     host->SelectPage(0);
-    QTest::mouseClick(strip.get(), Qt::MiddleButton, {}, middleOf(0));
+    QTest::mouseClick(window(), Qt::MiddleButton, {}, middleOf(0));
     EXPECT_EQ(state(), "b* c e");
 }
 
 TEST_F(TabStripTest, ARightClickOpensTheMenuForThatTab)
 {
     QSignalSpy asked(strip.get(), &TabStrip::tabMenuRequested);
-    QTest::mouseClick(strip.get(), Qt::RightButton, {}, middleOf(3));
+    QTest::mouseClick(window(), Qt::RightButton, {}, middleOf(3));
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0][0].toInt(), 3);
     EXPECT_EQ(host->menuTab(), 3);
     EXPECT_EQ(host->list().current(), 0); // the selection stays
+
+    // Outside the tabs there is no menu, and none of the window's either.
+    QTest::mouseClick(window(), Qt::RightButton, {}, QPoint(strip->width() - 3, 5));
+    EXPECT_EQ(asked.size(), 1);
 
     fake(3)->finishLoad(url(QStringLiteral("d")), QStringLiteral("The D page"));
     EXPECT_EQ(strip->toolTipAt(middleOf(3)), QStringLiteral("The D page"));
