@@ -4,8 +4,9 @@
 
 #include <csignal>
 
-VesperalProcess::VesperalProcess(const QStringList &arguments)
+VesperalProcess::VesperalProcess(const QStringList &arguments, const QProcessEnvironment &environment)
 {
+    m_process.setProcessEnvironment(environment);
     QObject::connect(&m_process, &QProcess::readyReadStandardOutput, [this] { m_stdout += m_process.readAllStandardOutput(); });
     QObject::connect(&m_process, &QProcess::readyReadStandardError, [this] { m_stderr += m_process.readAllStandardError(); });
     m_process.start(QStringLiteral(VESPERAL_BINARY), arguments);

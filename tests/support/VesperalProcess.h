@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStringList>
 
 // The real program started as a child process in the test's environment
-// (offscreen, private HOME and runtime directory).
+// (offscreen, private HOME and runtime directory), or in the one given.
 class VesperalProcess
 {
 public:
-    explicit VesperalProcess(const QStringList &arguments);
+    explicit VesperalProcess(const QStringList &arguments,
+                             const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
     ~VesperalProcess();
 
     bool waitForExit(int timeoutMs = 30000);
@@ -22,6 +24,7 @@ public:
     QString standardOutput();
     QString standardError();
     bool isRunning() const { return m_process.state() != QProcess::NotRunning; }
+    qint64 processId() const { return m_process.processId(); }
 
 private:
     QProcess m_process;
