@@ -15,11 +15,21 @@
       break;
     matches.push([m.index, m.index + m[0].length]);
   }
-  function mark(node, from, to) {
+  // The text nodes split off each indexed node, last first.
+  const pieces = new Map();
+  function mark(n, from, to) {
     // The node keeps what is before `from`; the piece in between is wrapped.
+    const node = index.nodes[n];
+    const start = index.starts[n];
+    const added = pieces.get(n) || [];
     if (to < node.data.length)
-      node.splitText(to);
-    const piece = from > 0 ? node.splitText(from) : node;
+      added.push([node.splitText(to), start + to]);
+    let piece = node;
+    if (from > 0) {
+      piece = node.splitText(from);
+      added.push([piece, start + from]);
+    }
+    pieces.set(n, added);
     const font = document.createElement('font');
     font.id = id;
     font.setAttribute('color', '#' + color);
@@ -38,10 +48,27 @@
       const from = Math.max(start - nodeStart, 0);
       const to = Math.min(end - nodeStart, node.data.length);
       if (to > from && node.parentNode)
-        mark(node, from, to);
+        mark(n, from, to);
     }
   }
-  vesperalFindText.forget();
-  vesperalFindText.restoreSelection(selected);
+  if (pieces.size) {
+    // The same text in more nodes: each node's pieces follow it in the index.
+    const nodes = [];
+    const starts = [];
+    for (let n = 0; n < index.nodes.length; ++n) {
+      nodes.push(index.nodes[n]);
+      starts.push(index.starts[n]);
+      const added = pieces.get(n);
+      for (let k = added ? added.length - 1 : -1; k >= 0; --k) {
+        nodes.push(added[k][0]);
+        starts.push(added[k][1]);
+      }
+    }
+    vesperalFindText.update(index, nodes, starts);
+    if (selected)
+      vesperalFindText.restoreSelection(selected);
+    else
+      vesperalFindText.settleSelection(index);
+  }
   return matches.length;
 })

@@ -1,9 +1,10 @@
 // The text of the top-level document as find and highlight see it: the text
 // nodes of the body in document order (not those of scripts, styles and form
-// fields), one string of all of them, and where each node starts in it.
-// Kept per document until the document changes. Shared by the find scripts,
-// which run after it in the browser's own world (where it stays, made once
-// per document).
+// fields, nor empty ones), one string of all of them, and where each node
+// starts in it. Kept per document until the page changes it: marking and
+// unmarking leave the text as it was and bring the index up to date
+// themselves. Shared by the find scripts, which run after it in the
+// browser's own world (where it stays, made once per document).
 if (!window.vesperalFindText) window.vesperalFindText = (function () {
   'use strict';
   const skipped = new Set(['SCRIPT', 'STYLE', 'NOSCRIPT', 'TEXTAREA', 'TITLE', 'TEMPLATE', 'SELECT', 'OPTION']);
@@ -21,53 +22,52 @@ if (!window.vesperalFindText) window.vesperalFindText = (function () {
     return b && b.tagName === 'BODY' ? b : null;
   }
 
+  // One walk through the body's tree, keeping the innermost block around
+  // each text node; a <br> anywhere breaks the line before the next text.
   function build(root) {
-    const walker = document.createTreeWalker(root, NodeFilter.SHOW_TEXT, {
-      acceptNode(node) {
-        for (let p = node.parentNode; p && p !== root; p = p.parentNode) {
-          if (skipped.has(p.nodeName))
-            return NodeFilter.FILTER_REJECT;
-        }
-        return NodeFilter.FILTER_ACCEPT;
-      },
-    });
     const nodes = [];
     const starts = [];
     const parts = [];
-    const blockOf = new Map();
-    function block(element) {
-      const path = [];
-      let found = root;
-      for (let e = element; e && e !== root; e = e.parentNode) {
-        if (blockOf.has(e)) {
-          found = blockOf.get(e);
-          break;
-        }
-        path.push(e);
-        if (blocks.has(e.nodeName)) {
-          found = e;
-          break;
-        }
-      }
-      for (const e of path)
-        blockOf.set(e, found);
-      return found;
-    }
+    const outerBlocks = [];
     let length = 0;
+    let block = root;
     let lastBlock = null;
-    for (let node = walker.nextNode(); node; node = walker.nextNode()) {
-      const b = block(node.parentNode);
-      // A line break between blocks (and after a <br>) that no node holds.
-      const previous = node.previousSibling;
-      if (nodes.length && (b !== lastBlock || (previous && previous.nodeName === 'BR'))) {
-        parts.push('\n');
-        length += 1;
+    let lineBreak = false;
+    let node = root.firstChild;
+    while (node) {
+      const type = node.nodeType;
+      if (type === Node.TEXT_NODE) {
+        const data = node.data;
+        if (data.length) {
+          if (nodes.length && (block !== lastBlock || lineBreak)) {
+            parts.push('\n');
+            length += 1;
+          }
+          lastBlock = block;
+          lineBreak = false;
+          nodes.push(node);
+          starts.push(length);
+          parts.push(data);
+          length += data.length;
+        }
+      } else if (type === Node.ELEMENT_NODE) {
+        const name = node.nodeName;
+        if (name === 'BR') {
+          lineBreak = true;
+        } else if (node.firstChild && !skipped.has(name)) {
+          outerBlocks.push(block);
+          if (blocks.has(name))
+            block = node;
+          node = node.firstChild;
+          continue;
+        }
       }
-      lastBlock = b;
-      nodes.push(node);
-      starts.push(length);
-      parts.push(node.data);
-      length += node.data.length;
+      while (node !== root && !node.nextSibling) {
+        node = node.parentNode;
+        if (node !== root)
+          block = outerBlocks.pop();
+      }
+      node = node === root ? null : node.nextSibling;
     }
     return { root: root, nodes: nodes, starts: starts, text: parts.join('') };
   }
@@ -88,9 +88,21 @@ if (!window.vesperalFindText) window.vesperalFindText = (function () {
       return cache;
     forget();
     cache = build(root);
+    // Any change the page makes to its nodes or text drops the index.
     observer = new MutationObserver(forget);
     observer.observe(document.documentElement, { childList: true, characterData: true, subtree: true });
     return cache;
+  }
+
+  // After the find scripts' own changes, which split or joined text nodes
+  // but left the text alone: the index takes the nodes as they are now, and
+  // the changes just made do not drop it.
+  function update(index, nodes, starts) {
+    index.nodes = nodes;
+    index.starts = starts;
+    index.position = null;
+    if (observer && cache === index)
+      observer.takeRecords();
   }
 
   // The index of the node that holds the text offset.
@@ -157,6 +169,20 @@ if (!window.vesperalFindText) window.vesperalFindText = (function () {
     selection.addRange(range);
   }
 
-  return { current: current, forget: forget, nodeAt: nodeAt, pattern: pattern, token: token,
-           saveSelection: saveSelection, restoreSelection: restoreSelection };
+  // The first selection of text after the document changed makes the engine
+  // lay the page out and go through all of its text again, which on a long
+  // page takes as long as a find should. Marking and unmarking end with this
+  // when there is no selection of the page's to put back, so that the next
+  // find does not wait for it: a piece of text is selected and the selection
+  // emptied again.
+  function settleSelection(index) {
+    const selection = window.getSelection();
+    if (selection.rangeCount || !index.nodes.length)
+      return;
+    selection.setBaseAndExtent(index.nodes[0], 0, index.nodes[0], 1);
+    selection.removeAllRanges();
+  }
+
+  return { current: current, forget: forget, update: update, nodeAt: nodeAt, pattern: pattern, token: token,
+           saveSelection: saveSelection, restoreSelection: restoreSelection, settleSelection: settleSelection };
 })();

@@ -20,7 +20,22 @@
   // The pieces of text the marks had split are joined again.
   for (const parent of parents)
     parent.normalize();
-  vesperalFindText.forget();
-  vesperalFindText.restoreSelection(selected);
+  if (index) {
+    // Each run of pieces is one node now, the first of them, where the run
+    // began; the others have left the document. The text is the same.
+    const nodes = [];
+    const starts = [];
+    for (let n = 0; n < index.nodes.length; ++n) {
+      if (index.nodes[n].isConnected) {
+        nodes.push(index.nodes[n]);
+        starts.push(index.starts[n]);
+      }
+    }
+    vesperalFindText.update(index, nodes, starts);
+    if (selected)
+      vesperalFindText.restoreSelection(selected);
+    else
+      vesperalFindText.settleSelection(index);
+  }
   return marks.length;
 })

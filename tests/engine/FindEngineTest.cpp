@@ -221,6 +221,81 @@ TEST_F(FindEngineTest, AFramesetPageFindsNothingAndAWordIsNeverMarkup)
     EXPECT_TRUE(findNext(chinese, QStringLiteral("中国")));
 }
 
+// Marking splits and wraps text nodes but leaves the text as find sees it:
+// a line break, also one a mark or another element stands behind, still
+// keeps a word whole, and a word split over two nodes is still one word.
+TEST_F(FindEngineTest, FindSeesTheSameTextBeforeAndAfterMarking)
+{
+    EngineControl &page = open(QStringLiteral("<p>one<br>cat</p><p>dog<br><i>cat</i></p><p>ca<b>t</b></p>"));
+    const QString text = eval(page, QStringLiteral("document.body.innerText")).toString();
+    const QList<int> expected = {3, 9, 12, 3};
+    QList<int> before;
+    for (int press = 0; press < 4; ++press) {
+        ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+        before << selectionOffset(page);
+    }
+    EXPECT_EQ(before, expected);
+
+    EXPECT_EQ(markAll(page, QStringLiteral("cat")), 3);
+    // The selection of the last press is where it was.
+    EXPECT_EQ(selection(page), QStringLiteral("cat"));
+    EXPECT_EQ(selectionOffset(page), 3);
+    QList<int> marked;
+    for (int press = 0; press < 4; ++press) {
+        ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+        marked << selectionOffset(page);
+    }
+    EXPECT_EQ(marked, (QList<int>{9, 12, 3, 9}));
+    EXPECT_EQ(selection(page), QStringLiteral("cat"));
+
+    EXPECT_EQ(removeMarks(page), 4); // the split word has a mark for each of its nodes
+    EXPECT_EQ(selectionOffset(page), 9);
+    EXPECT_EQ(eval(page, QStringLiteral("document.body.innerText")).toString(), text);
+    ASSERT_TRUE(findNext(page, QStringLiteral("cat")));
+    EXPECT_EQ(selectionOffset(page), 12);
+}
+
+// What find has read of a page is not kept past the page's own changes,
+// also after marking.
+TEST_F(FindEngineTest, APageThatChangesIsSearchedAsItIsNow)
+{
+    EngineControl &page = open(QStringLiteral("<p id='a'>first alpha</p><p id='b'>second</p>"));
+    ASSERT_TRUE(findNext(page, QStringLiteral("alpha")));
+    // The page's own script, in its own world.
+    eval(page, QStringLiteral("document.getElementById('b').appendChild(document.createTextNode(' omega'));"
+                              "document.getElementById('a').firstChild.data = 'first beta';"));
+    EXPECT_FALSE(findNext(page, QStringLiteral("alpha")));
+    ASSERT_TRUE(findNext(page, QStringLiteral("omega")));
+    EXPECT_EQ(selection(page), QStringLiteral("omega"));
+    EXPECT_EQ(selectionOffset(page), 17);
+    ASSERT_TRUE(findNext(page, QStringLiteral("beta")));
+    EXPECT_EQ(selectionOffset(page), 6);
+
+    EXPECT_EQ(markAll(page, QStringLiteral("omega")), 1);
+    eval(page, QStringLiteral("const p = document.createElement('p'); p.textContent = 'omega again';"
+                              "document.body.insertBefore(p, document.body.firstChild);"));
+    ASSERT_TRUE(findNext(page, QStringLiteral("omega")));
+    EXPECT_EQ(selectionOffset(page), 0);
+    ASSERT_TRUE(findNext(page, QStringLiteral("omega")));
+    EXPECT_EQ(selectionOffset(page), 28);
+    EXPECT_EQ(removeMarks(page), 1);
+    eval(page, QStringLiteral("document.body.firstChild.remove();"));
+    EXPECT_EQ(markAll(page, QStringLiteral("again")), 0);
+    EXPECT_EQ(markAll(page, QStringLiteral("second")), 1);
+}
+
+// Marking and unmarking on a page with nothing selected leave nothing
+// selected.
+TEST_F(FindEngineTest, MarkingOnAPageWithNothingSelectedSelectsNothing)
+{
+    EngineControl &page = open(QStringLiteral("<p>cat one</p><p>cat two</p>"));
+    EXPECT_EQ(eval(page, QStringLiteral("getSelection().rangeCount")).toInt(), 0);
+    EXPECT_EQ(markAll(page, QStringLiteral("cat")), 2);
+    EXPECT_EQ(eval(page, QStringLiteral("getSelection().rangeCount")).toInt(), 0);
+    EXPECT_EQ(removeMarks(page), 2);
+    EXPECT_EQ(eval(page, QStringLiteral("getSelection().rangeCount")).toInt(), 0);
+}
+
 // The Find Box's commands on a real Page: choosing a word leaves only its
 // marks; highlighting marks every word.
 TEST_F(FindEngineTest, ChoosingAWordReplacesTheHighlighting)
