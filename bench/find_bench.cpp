@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -129,73 +130,83 @@ int main(int argc, char **argv)
     QWidget window;
     window.resize(1024, 768);
     window.show();
-    EngineControl control(&profile, &window);
-    control.widget()->resize(1024, 768);
-    control.widget()->show();
+    // Every measurement gets a page of its own, in a renderer process of its
+    // own: the documents of the measurements before it are not collected
+    // while it runs.
+    std::unique_ptr<EngineControl> current;
+    auto openBook = [&]() -> EngineControl * {
+        current.reset();
+        current = std::make_unique<EngineControl>(&profile, &window);
+        current->widget()->resize(1024, 768);
+        current->widget()->show();
+        return load(*current, server.url(QStringLiteral("/book"))) ? current.get() : nullptr;
+    };
 
     QList<double> ourHighlight, theirHighlight, ourPress, theirPress, ourFirst, theirFirst, ourCold, theirCold;
     for (int run = 0; run < runs; ++run) {
         // Ours: Highlight all (old marks out, both words in), then ten Find presses.
-        if (!load(control, server.url(QStringLiteral("/book")))) {
+        EngineControl *ours = openBook();
+        if (!ours) {
             std::fprintf(stderr, "the page did not load\n");
             return 1;
         }
         int marked = 0;
         ourHighlight << timeUntilDone([&](auto done) {
-            FindInPage::removeMarks(control);
-            FindInPage::markAll(control, kFirst, [&](int n) { marked += n; });
-            FindInPage::markAll(control, kSecond, [&, done](int n) {
+            FindInPage::removeMarks(*ours);
+            FindInPage::markAll(*ours, kFirst, [&](int n) { marked += n; });
+            FindInPage::markAll(*ours, kSecond, [&, done](int n) {
                 marked += n;
                 done();
             });
         });
         FindInPage finder;
-        QList<double> ours;
+        QList<double> ourTimes;
         for (int press = 0; press < 10; ++press)
-            ours << timeUntilDone([&](auto done) { finder.findNext(control, kFirst, [done](bool) { done(); }); });
+            ourTimes << timeUntilDone([&](auto done) { finder.findNext(*ours, kFirst, [done](bool) { done(); }); });
 
         // The engine's own: both words found (it highlights every match), then ten presses.
-        if (!load(control, server.url(QStringLiteral("/book"))))
+        QWebEnginePage *engine = openBook() ? current->page() : nullptr;
+        if (!engine)
             return 1;
         int matches = 0;
         theirHighlight << timeUntilDone([&](auto done) {
-            control.page()->findText(kFirst, {}, [&](const QWebEngineFindTextResult &r) {
+            engine->findText(kFirst, {}, [&](const QWebEngineFindTextResult &r) {
                 matches += r.numberOfMatches();
-                control.page()->findText(kSecond, {}, [&, done](const QWebEngineFindTextResult &r2) {
+                engine->findText(kSecond, {}, [&, done](const QWebEngineFindTextResult &r2) {
                     matches += r2.numberOfMatches();
                     done();
                 });
             });
         });
-        control.page()->findText(QString());
-        QList<double> theirs;
+        engine->findText(QString());
+        QList<double> theirTimes;
         for (int press = 0; press < 10; ++press) {
-            theirs << timeUntilDone(
-                [&](auto done) { control.page()->findText(kFirst, {}, [done](const QWebEngineFindTextResult &) { done(); }); });
+            theirTimes << timeUntilDone(
+                [&](auto done) { engine->findText(kFirst, {}, [done](const QWebEngineFindTextResult &) { done(); }); });
         }
-        control.page()->findText(QString());
 
         // One press on a page just loaded, nothing highlighted before: ours, then the engine's.
-        if (!load(control, server.url(QStringLiteral("/book"))))
+        EngineControl *cold = openBook();
+        if (!cold)
             return 1;
         FindInPage coldFinder;
-        ourCold << timeUntilDone([&](auto done) { coldFinder.findNext(control, kFirst, [done](bool) { done(); }); });
-        if (!load(control, server.url(QStringLiteral("/book"))))
+        ourCold << timeUntilDone([&](auto done) { coldFinder.findNext(*cold, kFirst, [done](bool) { done(); }); });
+        engine = openBook() ? current->page() : nullptr;
+        if (!engine)
             return 1;
         theirCold << timeUntilDone(
-            [&](auto done) { control.page()->findText(kFirst, {}, [done](const QWebEngineFindTextResult &) { done(); }); });
-        control.page()->findText(QString());
+            [&](auto done) { engine->findText(kFirst, {}, [done](const QWebEngineFindTextResult &) { done(); }); });
 
-        ourPress << ours;
-        theirPress << theirs;
-        ourFirst << ours.first();
-        theirFirst << theirs.first();
+        ourPress << ourTimes;
+        theirPress << theirTimes;
+        ourFirst << ourTimes.first();
+        theirFirst << theirTimes.first();
         std::printf("run %d: highlight all %.0f ms (%d marks) against %.0f ms (%d matches)\n", run, ourHighlight.last(),
                     marked, theirHighlight.last(), matches);
-        std::printf("  find presses (ms): %s; median %.1f, slowest %.1f\n", qPrintable(joined(ours)), median(ours),
-                    slowest(ours));
-        std::printf("  engine presses (ms): %s; median %.1f, slowest %.1f\n", qPrintable(joined(theirs)),
-                    median(theirs), slowest(theirs));
+        std::printf("  find presses (ms): %s; median %.1f, slowest %.1f\n", qPrintable(joined(ourTimes)),
+                    median(ourTimes), slowest(ourTimes));
+        std::printf("  engine presses (ms): %s; median %.1f, slowest %.1f\n", qPrintable(joined(theirTimes)),
+                    median(theirTimes), slowest(theirTimes));
         std::printf("  press on a fresh page, nothing highlighted: %.1f ms against %.1f ms\n", ourCold.last(),
                     theirCold.last());
         std::fflush(stdout);
