@@ -169,20 +169,24 @@ if (!window.vesperalFindText) window.vesperalFindText = (function () {
     selection.addRange(range);
   }
 
-  // The first selection of text after the document changed makes the engine
-  // lay the page out and go through all of its text again, which on a long
-  // page takes as long as a find should. Marking and unmarking end with this
-  // when there is no selection of the page's to put back, so that the next
-  // find does not wait for it: a piece of text is selected and the selection
-  // emptied again.
-  function settleSelection(index) {
+  // Ends a change the find scripts made (marking, unmarking): the selection
+  // is put back, and what the engine does after any change of a document
+  // before it shows it again is done now, so that on a long page the next
+  // find does not wait for it. The first selection of text after a change
+  // makes the engine go through all of the text once more: with no selection
+  // to put back, a piece of text is selected and the selection emptied. A hit
+  // test brings the layout and the paint properties up to date.
+  function finishChange(index, saved) {
     const selection = window.getSelection();
-    if (selection.rangeCount || !index.nodes.length)
-      return;
-    selection.setBaseAndExtent(index.nodes[0], 0, index.nodes[0], 1);
-    selection.removeAllRanges();
+    if (saved) {
+      restoreSelection(saved);
+    } else if (!selection.rangeCount && index.nodes.length) {
+      selection.setBaseAndExtent(index.nodes[0], 0, index.nodes[0], 1);
+      selection.removeAllRanges();
+    }
+    document.elementFromPoint(0, 0);
   }
 
   return { current: current, forget: forget, update: update, nodeAt: nodeAt, pattern: pattern, token: token,
-           saveSelection: saveSelection, restoreSelection: restoreSelection, settleSelection: settleSelection };
+           saveSelection: saveSelection, finishChange: finishChange };
 })();

@@ -32,10 +32,7 @@
       }
     }
     vesperalFindText.update(index, nodes, starts);
-    if (selected)
-      vesperalFindText.restoreSelection(selected);
-    else
-      vesperalFindText.settleSelection(index);
+    vesperalFindText.finishChange(index, selected);
   }
   return marks.length;
 })
