@@ -36,7 +36,6 @@ CXTFlatComboBox::CXTFlatComboBox(QWidget *parent)
 
     QLineEdit *edit = lineEdit();
     edit->setObjectName(QStringLiteral("address"));
-    edit->setClearButtonEnabled(true);
     edit->setMouseTracking(true);
     edit->installEventFilter(this);
 

@@ -6,14 +6,22 @@
 
 namespace {
 constexpr int kDots = 8;
-}
+constexpr int kDelay = 500;
+constexpr int kStep = 250;
+} // namespace
 
 BusyIndicator::BusyIndicator(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("busy"));
     setFixedSize(sizeHint());
-    m_timer.setInterval(100);
+    m_delay.setSingleShot(true);
+    m_delay.setInterval(kDelay);
+    connect(&m_delay, &QTimer::timeout, this, [this] {
+        m_timer.start();
+        update();
+    });
+    m_timer.setInterval(kStep);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         m_step = (m_step + 1) % kDots;
         update();
@@ -22,14 +30,19 @@ BusyIndicator::BusyIndicator(QWidget *parent)
 
 void BusyIndicator::setRunning(bool running)
 {
-    if (running == m_timer.isActive())
+    if (running == m_running)
         return;
-    if (running)
-        m_timer.start();
-    else
-        m_timer.stop();
+    m_running = running;
     m_step = 0;
-    update();
+    if (running) {
+        m_delay.start();
+        return;
+    }
+    m_delay.stop();
+    if (m_timer.isActive()) {
+        m_timer.stop();
+        update();
+    }
 }
 
 void BusyIndicator::paintEvent(QPaintEvent *)
@@ -45,7 +58,7 @@ void BusyIndicator::paintEvent(QPaintEvent *)
         QColor colour = base;
         // Standing still: all dots pale; turning: a bright dot runs round.
         const int age = (i - m_step + kDots) % kDots;
-        colour.setAlphaF(isRunning() ? 1.0 - age / double(kDots) * 0.85 : 0.25);
+        colour.setAlphaF(isTurning() ? 1.0 - age / double(kDots) * 0.85 : 0.25);
         painter.setPen(Qt::NoPen);
         painter.setBrush(colour);
         painter.drawEllipse(at, 2.0, 2.0);

@@ -11,6 +11,14 @@
 #include <QStackedLayout>
 #include <QStatusBar>
 
+namespace {
+
+// How long a load runs before its progress is shown, and how often it moves then.
+constexpr int kProgressDelay = 500;
+constexpr int kProgressStep = 250;
+
+} // namespace
+
 StatusPane::StatusPane(int id, QWidget *parent)
     : QWidget(parent)
     , m_id(id)
@@ -57,6 +65,8 @@ StatusPanes::StatusPanes(QStatusBar *bar)
     : QObject(bar)
     , m_bar(bar)
 {
+    m_progressTimer.setSingleShot(true);
+    connect(&m_progressTimer, &QTimer::timeout, this, &StatusPanes::showProgress);
     StatusPane *icon = addPane(cmd::IconPane, false);
     icon->setIcon(PaneIcons::program());
 
@@ -141,7 +151,10 @@ void StatusPanes::setProxy(const QString &proxy)
 
 void StatusPanes::setProgress(int position, int maximum)
 {
+    m_position = position;
+    m_maximum = maximum;
     if (maximum <= 0) {
+        m_progressTimer.stop();
         // Back from a download: the memory figures are read again.
         if (showsProgress()) {
             m_memoryStack->setCurrentWidget(m_memory);
@@ -149,8 +162,16 @@ void StatusPanes::setProgress(int position, int maximum)
         }
         return;
     }
-    m_progress->setRange(0, maximum);
-    m_progress->setValue(std::clamp(position, 0, maximum));
+    if (!m_progressTimer.isActive())
+        m_progressTimer.start(showsProgress() ? kProgressStep : kProgressDelay);
+}
+
+void StatusPanes::showProgress()
+{
+    if (m_maximum <= 0)
+        return;
+    m_progress->setRange(0, m_maximum);
+    m_progress->setValue(std::clamp(m_position, 0, m_maximum));
     m_memoryStack->setCurrentWidget(m_progress);
 }
 

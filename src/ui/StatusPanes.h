@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <optional>
@@ -55,6 +56,9 @@ public:
     // The proxy in use; empty hides the pane.
     void setProxy(const QString &proxy);
     // The active Page's download; a maximum of 0 shows the free memory again.
+    // A load's progress takes the memory pane's place once the load has
+    // taken a moment, and then moves a few times a second: each change
+    // repaints the window, and most loads are over sooner.
     void setProgress(int position, int maximum);
     bool showsProgress() const;
     void setOnline(bool online);
@@ -72,6 +76,11 @@ signals:
     void paneDoubleClicked(int id);
 
 private:
+    void showProgress();
+
+    QTimer m_progressTimer;
+    int m_position = 0;
+    int m_maximum = 0;
     StatusPane *addPane(int id, bool stretch);
 
     QStatusBar *m_bar;

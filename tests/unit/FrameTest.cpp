@@ -314,9 +314,18 @@ TEST_F(FrameTest, TheMemoryPaneShowsFreeMemoryOrTheDownload)
     EXPECT_EQ(StatusPanes::memoryText(memory->first, memory->second), QStringLiteral("512MB/1000MB physical memory free"));
     EXPECT_FALSE(StatusPanes::readMemory(dir.filePath(QStringLiteral("missing"))).has_value());
 
+    // A load over at once shows nothing: every change repaints the window.
     frame().setProgress(30, 100);
-    EXPECT_TRUE(frame().panes()->showsProgress());
+    EXPECT_FALSE(frame().panes()->showsProgress());
+    frame().setProgress(0, 0);
+    QTest::qWait(600);
+    EXPECT_FALSE(frame().panes()->showsProgress());
+    EXPECT_FALSE(frame().busy()->isTurning());
+    // A longer one does.
+    frame().setProgress(30, 100);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame().panes()->showsProgress(); }, 2000));
     EXPECT_TRUE(frame().busy()->isRunning());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame().busy()->isTurning(); }, 2000));
     frame().setProgress(0, 0);
     EXPECT_FALSE(frame().panes()->showsProgress());
     EXPECT_FALSE(frame().busy()->isRunning());
