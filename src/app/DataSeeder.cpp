@@ -9,6 +9,10 @@
 #include <QJsonObject>
 #include <QSaveFile>
 
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 
 QByteArray fileHash(const QString &path)
@@ -21,17 +25,39 @@ QByteArray fileHash(const QString &path)
     return hash.result().toHex();
 }
 
-bool copyOver(const QString &from, const QString &to)
+const QString kPendingSuffix = QStringLiteral(".seeding");
+
+// Writes the shipped file beside its target under a passing name, checking
+// every step; it takes the target's name only once all copies are on disk.
+bool writePending(const QString &from, const QString &to)
 {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
         return false;
-    QDir().mkpath(QFileInfo(to).absolutePath());
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
+    const QByteArray content = source.readAll();
+    if (source.error() != QFileDevice::NoError)
         return false;
-    target.write(source.readAll());
-    return target.commit();
+    QDir().mkpath(QFileInfo(to).absolutePath());
+    QFile pending(to + kPendingSuffix);
+    const bool written = pending.open(QIODevice::WriteOnly | QIODevice::Truncate)
+                         && pending.write(content) == content.size() && pending.flush();
+    pending.close();
+    if (!written || pending.error() != QFileDevice::NoError) {
+        pending.remove();
+        return false;
+    }
+    return true;
+}
+
+// One flush of the whole file system for all the copies, instead of one per file.
+bool syncFolder(const QString &dir)
+{
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace
@@ -55,6 +81,8 @@ DataSeeder::Result DataSeeder::seed(const QString &shippedDir, const QString &da
     bool manifestChanged = false;
 
     const QDir shipped(shippedDir);
+    struct Copy { QString relative, target; QByteArray hash; bool update; };
+    QList<Copy> copies;
     QDirIterator it(shippedDir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
@@ -76,19 +104,33 @@ DataSeeder::Result DataSeeder::seed(const QString &shippedDir, const QString &da
                 ++result.kept; // the user's own version
                 continue;
             }
-            if (!copyOver(source, target)) {
-                result.ok = false;
-                continue;
-            }
-            ++result.updated;
-        } else {
-            if (!copyOver(source, target)) {
-                result.ok = false;
-                continue;
-            }
-            ++result.copied;
         }
-        manifest.insert(relative, QString::fromLatin1(shippedHash));
+        if (!writePending(source, target)) {
+            result.ok = false;
+            continue;
+        }
+        copies.append({relative, target, shippedHash, QFileInfo::exists(target)});
+    }
+
+    // The copies reach the disk before any of them takes its name, and the
+    // manifest names them only after that: a crash leaves each file missing
+    // (seeded again next time) or whole, never a damaged file that would
+    // count as the user's own.
+    if (!copies.isEmpty() && !syncFolder(dataDir)) {
+        for (const Copy &copy : copies)
+            QFile::remove(copy.target + kPendingSuffix);
+        result.ok = false;
+        copies.clear();
+    }
+    for (const Copy &copy : copies) {
+        if (::rename(QFile::encodeName(copy.target + kPendingSuffix).constData(),
+                     QFile::encodeName(copy.target).constData()) != 0) {
+            QFile::remove(copy.target + kPendingSuffix);
+            result.ok = false;
+            continue;
+        }
+        ++(copy.update ? result.updated : result.copied);
+        manifest.insert(copy.relative, QString::fromLatin1(copy.hash));
         manifestChanged = true;
     }
 
