@@ -1,7 +1,9 @@
 #include "app/InternetShortcut.h"
 
-#include <QFile>
+#include "platform/BoundedFile.h"
+
 #include <QStringDecoder>
+#include <QStringList>
 
 namespace InternetShortcut {
 
@@ -12,11 +14,11 @@ bool isShortcutName(const QString &fileName)
 
 QString readUrl(const QString &fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
+    // Shortcut files are small; a bigger file, a pipe or a device is not one.
+    const BoundedFile::Result file = BoundedFile::read(fileName, BoundedFile::kShortcutLimit);
+    if (!file.ok())
         return {};
-    // Shortcut files are small; anything past 64 KiB is not one.
-    const QByteArray bytes = file.read(64 * 1024);
+    const QByteArray &bytes = file.bytes;
     auto decoder = QStringDecoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     bool inSection = false;

@@ -112,19 +112,25 @@ bool EngineMenus::addEntries(QMenu *menu, const QString &file, int first, int la
     const auto lines = MenuFile::read(file);
     if (!lines)
         return false;
+    // Entries beyond the commands of the menu could not be chosen (their
+    // number would be another menu's command): the menu ends there, with a
+    // mark that the file goes on. Runs of separators count too, so that no
+    // file makes a menu that takes ages to build.
+    const int entries = last - first + 1;
     int n = 0;
+    int separators = 0;
     for (const MenuFile::Line &line : *lines) {
+        if (n == entries || separators > entries) {
+            menu->addAction(QStringLiteral("…"))->setEnabled(false);
+            break;
+        }
         if (line.separator) {
             menu->addSeparator();
+            ++separators;
             continue;
         }
         QAction *action = menu->addAction(MenuFile::menuText(line.text));
-        // Entries beyond the commands of the file have none: their number
-        // would be another menu's command.
-        if (first + n <= last)
-            action->setData(first + n);
-        else
-            action->setEnabled(false);
+        action->setData(first + n);
         ++n;
     }
     return true;

@@ -1,8 +1,8 @@
 #include "frame/MenuFile.h"
 
+#include "platform/BoundedFile.h"
 #include "platform/DataText.h"
 
-#include <QFile>
 #include <QUrl>
 
 namespace MenuFile {
@@ -58,10 +58,10 @@ std::optional<Line> entry(const QList<Line> &lines, int n)
 
 std::optional<QList<Line>> read(const QString &file)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
+    const BoundedFile::Result read = BoundedFile::read(file, BoundedFile::kListLimit);
+    if (!read.ok())
         return std::nullopt;
-    return parse(DataText::decode(f.readAll()));
+    return parse(DataText::decode(read.bytes));
 }
 
 QString menuText(const QString &text)

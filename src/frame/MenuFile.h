@@ -24,7 +24,7 @@ QList<Line> parse(const QString &text);
 std::optional<Line> entry(const QList<Line> &lines, int n);
 
 // The lines of a file (UTF-8, or GBK when it is not UTF-8); nothing when it
-// cannot be opened.
+// cannot be opened or is no regular file of at most 4 MiB.
 std::optional<QList<Line>> read(const QString &file);
 
 // A menu text short enough to show: a line of any length may be written.

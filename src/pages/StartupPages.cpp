@@ -6,12 +6,12 @@
 #include "pages/LastVisit.h"
 #include "pages/PageHost.h"
 #include "platform/BackgroundStoreWriter.h"
+#include "platform/BoundedFile.h"
 #include "platform/DataText.h"
 #include "platform/RegistryStore.h"
 #include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
 
-#include <QFile>
 
 namespace {
 
@@ -22,6 +22,9 @@ constexpr int kLoadWhenShown = 33250;
 // Addresses of the last exit that go onto the closed-Page list; its ring
 // keeps the newest 15 of them.
 constexpr int kClosedTaken = 16;
+// Past this many restored Pages, each loads only when first shown: a long
+// session would otherwise start dozens of engine processes at once.
+constexpr int kLoadedAtOnce = 10;
 
 enum StartupType { Blank = 1, LastVisitPages = 2, Home = 3, UrlList = 4 };
 
@@ -92,8 +95,9 @@ void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
     // The value holds the last tab first: the tabs come back in the order
     // they had.
     if (asPages) {
-        for (auto it = addresses.crbegin(); it != addresses.crend(); ++it)
-            m_host.appendPage(*it, kLoading, whenShown);
+        int made = 0;
+        for (auto it = addresses.crbegin(); it != addresses.crend(); ++it, ++made)
+            m_host.appendPage(*it, kLoading, whenShown || made >= kLoadedAtOnce);
     }
     int taken = 0;
     for (const QString &address : addresses) {
@@ -108,23 +112,32 @@ void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
 
 void StartupPages::openUrlList()
 {
-    QFile file(urlListFile());
-    if (!file.open(QIODevice::ReadOnly)) {
+    const BoundedFile::Result file = BoundedFile::read(urlListFile(), BoundedFile::kListLimit);
+    if (!file.ok()) {
         m_host.CreateFirstPage(kBlank);
-        m_messages.tell(m_window, m_dataDir + QStringLiteral("/startuplist.txt not found.\n你可以删除它!"),
-                        MessageBoxes::Icon::Warning);
+        const QString message = file.status == BoundedFile::Status::Missing
+                                    ? m_dataDir + QStringLiteral("/startuplist.txt not found.\n你可以删除它!")
+                                    : m_dataDir + QStringLiteral("/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开.");
+        m_messages.tell(m_window, message, MessageBoxes::Icon::Warning);
         return;
     }
-    QString text = DataText::decode(file.readAll());
+    QString text = DataText::decode(file.bytes);
     // Every line is a Page, the empty one too; a last line feed ends the last line.
     if (text.endsWith(QLatin1Char('\n')))
         text.chop(1);
     if (text.isEmpty())
         return;
-    for (QString line : text.split(QLatin1Char('\n'))) {
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const bool whenShown = m_settings.read(settings::LoadWhenShown) != 0;
+    int made = 0;
+    for (QString line : lines) {
+        // No list is a session anyone could use past this.
+        if (made == LastVisit::kMaxAddresses)
+            break;
         if (line.endsWith(QLatin1Char('\r')))
             line.chop(1);
-        m_host.appendPage(line, kLoading);
+        m_host.appendPage(line, kLoading, whenShown || made >= kLoadedAtOnce);
+        ++made;
     }
 }
 

@@ -16,6 +16,9 @@
 #include <QMenu>
 #include <QTest>
 
+#include <functional>
+#include <sys/stat.h>
+
 namespace {
 
 class EngineMenusTest : public FrameFixture
@@ -192,10 +195,29 @@ TEST_F(EngineMenusTest, FilesThatCannotBeReadAndHostileFiles)
         many += "Engine " + QByteArray::number(i) + "|https://e" + QByteArray::number(i) + ".example/?q={keywords}\n";
     write(QStringLiteral("SearchEngines.ini"), many);
     const QStringList items = popup(cmd::SearchPopup);
-    EXPECT_EQ(items.size(), 10000 + 5);
-    // Past its 513 commands an entry has none: its number would be another menu's.
+    // The menu ends with its 513 commands (another entry's number would be
+    // another menu's command), marked as going on.
+    EXPECT_EQ(items.size(), 513 + 6);
     EXPECT_EQ(items[2 + 512], QStringLiteral("Engine 512=29184"));
-    EXPECT_EQ(items[2 + 513], QStringLiteral("Engine 513=off"));
+    EXPECT_EQ(items[2 + 513], QStringLiteral("…=off"));
+    // Nor do separators make a menu without end.
+    write(QStringLiteral("Goto.ini"), QByteArray(200000, '\n'));
+    EXPECT_LT(popup(cmd::GotoPopup).size(), 300);
+
+    // A file that is no regular file, or too big, is not read: no hang, no
+    // endless memory, and the menu says the file is wrong.
+    const QString search = profile + QStringLiteral("/data/SearchEngines.ini");
+    for (const auto &make : std::initializer_list<std::function<bool()>>{
+             [&] { return QFile::link(QStringLiteral("/dev/zero"), search); },
+             [&] { return ::mkfifo(QFile::encodeName(search).constData(), 0600) == 0; },
+             [&] { QFile f(search); return f.open(QIODevice::WriteOnly) && f.resize(5 * 1024 * 1024); },
+         }) {
+        QFile::remove(search);
+        ASSERT_TRUE(make());
+        messages.told.clear();
+        EXPECT_EQ(popup(cmd::SearchPopup), (QStringList{"全部搜索=61223", "-", "-", "清除搜索=32893", "自定义引擎=32998"}));
+        EXPECT_EQ(messages.told.size(), 1);
+    }
 }
 
 TEST_F(EngineMenusTest, HighlightFindAndChooseAWord)

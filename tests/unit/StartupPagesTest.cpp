@@ -12,6 +12,9 @@
 #include <QFile>
 #include <QTest>
 
+#include <functional>
+#include <sys/stat.h>
+
 namespace {
 
 TEST(LastVisit, ReadsWhatItWritesAndAsMuchOfAnythingElseAsMakesSense)
@@ -178,6 +181,49 @@ TEST_F(StartupPagesTest, AMissingUrlListOpensABlankPageAndSaysWhereItWasLookedFo
     editorInstalled = false;
     frame().runCommand(cmd::EditUrlList);
     EXPECT_EQ(messages.told.size(), 2);
+}
+
+TEST_F(StartupPagesTest, AHostileUrlListNeitherHangsNorFloodsTheStart)
+{
+    setType(4);
+    // A list longer than any session: the first thousand, and only the first
+    // ten load before they are shown.
+    QByteArray lines;
+    for (int i = 0; i < 1500; ++i)
+        lines += "http://site" + QByteArray::number(i) + ".example/\n";
+    writeUrlList(lines);
+    EXPECT_EQ(tabs().size(), 1000);
+    EXPECT_EQ(controls.made[9]->navigated, QStringList{QStringLiteral("http://site9.example/")});
+    EXPECT_TRUE(controls.made[10]->navigated.isEmpty());
+    EXPECT_EQ(host().list().at(999)->address(), QStringLiteral("http://site999.example/"));
+
+    // A pipe or an endless device in its place: a blank Page and a word why.
+    const QString list = profile + QStringLiteral("/data/startuplist.txt");
+    for (const auto &make : std::initializer_list<std::function<bool()>>{
+             [&] { return ::mkfifo(QFile::encodeName(list).constData(), 0600) == 0; },
+             [&] { return QFile::link(QStringLiteral("/dev/zero"), list); },
+         }) {
+        restart();
+        messages.told.clear();
+        QFile::remove(list);
+        ASSERT_TRUE(make());
+        EXPECT_EQ(tabs(), QStringList{QStringLiteral("about:blank")});
+        ASSERT_EQ(messages.told.size(), 1);
+        EXPECT_TRUE(messages.told.first().contains(QStringLiteral("4 MB")));
+    }
+}
+
+TEST_F(StartupPagesTest, OnlyTheFirstTenRestoredPagesLoadAtOnce)
+{
+    QStringList twelve;
+    for (int i = 1; i <= 12; ++i)
+        twelve << QStringLiteral("http://site%1.example/").arg(i);
+    storeLastVisit(LastVisit::format(twelve));
+    EXPECT_EQ(tabs().size(), 12);
+    EXPECT_FALSE(controls.made[9]->navigated.isEmpty());
+    EXPECT_TRUE(controls.made[10]->navigated.isEmpty());
+    host().SelectPage(11);
+    EXPECT_FALSE(controls.made[11]->navigated.isEmpty());
 }
 
 TEST_F(StartupPagesTest, UnknownTypesAndTheHomeTypeStartWithOnePage)

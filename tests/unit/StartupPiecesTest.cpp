@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 TEST(CommandLine, ParsesOptionsAndOneArgument)
@@ -57,6 +59,14 @@ TEST(InternetShortcut, ResolvesUrlFilesInAnyCase)
     EXPECT_EQ(InternetShortcut::resolve(file), QStringLiteral("http://host/a%20b?x=1;y"));
     EXPECT_EQ(InternetShortcut::resolve(QStringLiteral("http://plain/")), QStringLiteral("http://plain/"));
     EXPECT_TRUE(InternetShortcut::resolve(dir + QStringLiteral("/missing.url")).isEmpty());
+    // A pipe named like a shortcut would block whoever opens it for reading:
+    // it is no shortcut, and neither is a device.
+    const QString fifo = dir + QStringLiteral("/pipe.url");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_TRUE(InternetShortcut::resolve(fifo).isEmpty());
+    const QString zero = dir + QStringLiteral("/zero.url");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_TRUE(InternetShortcut::resolve(zero).isEmpty());
 }
 
 class BuildStampTest : public ::testing::Test
