@@ -66,13 +66,21 @@ bool Application::start()
     case SingleInstance::Role::Secondary:
         handOffToRunningInstance();
         return false;
+    case SingleInstance::Role::Unreachable:
+        // Never a second browser on the same profile.
+        m_messages.tell(nullptr,
+                        QStringLiteral("Vesperal 浏览器已经在运行, 但是没有回应.\n"
+                                       "Vesperal is already running on this profile but does not answer."),
+                        MessageBoxes::Icon::Error);
+        m_exitCode = 1;
+        return false;
     case SingleInstance::Role::Alone:
         m_instance.reset();
         break;
     case SingleInstance::Role::Primary:
-        connect(m_instance.get(), &SingleInstance::brokenRecord, this, [this] {
-            m_messages.tell(m_frame.get(), QStringLiteral("不能创建共享内存!"), MessageBoxes::Icon::Error);
-        });
+        // Whatever sent a malformed record is no start of ours: noted, not shown.
+        connect(m_instance.get(), &SingleInstance::brokenRecord, this,
+                [] { qWarning("vesperal: a malformed hand-off from another start was dropped"); });
         break;
     }
 

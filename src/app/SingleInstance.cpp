@@ -2,10 +2,12 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QThread>
 #include <QTimer>
 #include <QtEndian>
 
@@ -17,6 +19,7 @@ namespace {
 
 constexpr int kConnectTimeoutMs = 2000;
 constexpr int kRecordTimeoutMs = 10000;
+constexpr int kRetryMs = 100;
 
 // The runtime directory must belong to this user and be closed to others, or
 // another user could plant a socket that receives our addresses.
@@ -60,29 +63,36 @@ SingleInstance::~SingleInstance()
     delete m_client;
 }
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(int waitMs)
 {
     if (!isPrivateDir(m_runtimeDir))
         return Role::Alone;
-    // The lock serialises starts: whoever holds it either finds a running
-    // instance or becomes it.
-    if (!m_lock->tryLock(kRecordTimeoutMs))
-        return Role::Alone;
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (m_lock->tryLock(0))
+            return becomePrimary();
+        // Held: by a running instance, or one that is starting or ending.
+        m_client = new QLocalSocket;
+        m_client->connectToServer(m_socketPath);
+        if (m_client->waitForConnected(kConnectTimeoutMs))
+            return Role::Secondary;
+        delete m_client;
+        m_client = nullptr;
+        if (waited.elapsed() >= waitMs)
+            return Role::Unreachable;
+        QThread::msleep(kRetryMs);
+    }
+}
 
-    m_client = new QLocalSocket;
-    m_client->connectToServer(m_socketPath);
-    if (m_client->waitForConnected(kConnectTimeoutMs))
-        return Role::Secondary; // the lock is kept until the hand-off is done
-    delete m_client;
-    m_client = nullptr;
-
-    // Nobody answers: whatever socket file is left belongs to a dead instance.
+SingleInstance::Role SingleInstance::becomePrimary()
+{
+    // We hold the lock: whatever socket file is left belongs to a dead instance.
     QLocalServer::removeServer(m_socketPath);
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    const bool listening = m_server->listen(m_socketPath);
-    m_lock->unlock();
-    if (!listening) {
+    if (!m_server->listen(m_socketPath)) {
+        // No hand-offs, but the profile stays ours alone.
         delete m_server;
         m_server = nullptr;
         return Role::Alone;
@@ -119,7 +129,6 @@ SingleInstance::HandOffResult SingleInstance::handOff(const QString &argument, i
     }
     delete m_client;
     m_client = nullptr;
-    m_lock->unlock();
     return result;
 }
 

@@ -25,9 +25,10 @@ public:
     static constexpr int kMaxRecord = 2559;
 
     enum class Role {
-        Primary,   // this process is the running instance
-        Secondary, // another instance runs; hand off to it and end
-        Alone      // no hand-off is possible (no private runtime directory); run on our own
+        Primary,     // this process is the running instance
+        Secondary,   // another instance runs; hand off to it and end
+        Unreachable, // another instance holds the profile but does not answer; end
+        Alone        // no hand-off is possible (no private runtime directory); run on our own
     };
     // What the running instance did with a hand-off.
     enum class Answer : char {
@@ -40,7 +41,11 @@ public:
     SingleInstance(const QString &runtimeDir, const QString &profileDir, QObject *parent = nullptr);
     ~SingleInstance() override;
 
-    Role claim();
+    // The running instance holds the profile's lock for its whole life, so
+    // two processes never share one store. A start that finds it held waits
+    // up to waitMs for the holder to answer (it may itself be starting, or
+    // ending), and becomes the instance if the holder ends meanwhile.
+    Role claim(int waitMs = 10000);
     QString socketPath() const { return m_socketPath; }
 
     // Secondary side. An argument that does not fit must not be passed.
@@ -50,7 +55,8 @@ public:
     // Primary side: requests wait until a handler is set, then run in order.
     using Handler = std::function<Answer(const QString &text)>;
     void setHandler(Handler handler);
-    // Stops answering and removes the socket; later starts become primary.
+    // Stops answering and removes the socket; later starts become primary
+    // once this process has ended.
     void stop();
 
 signals:
@@ -67,6 +73,7 @@ private:
     void readFrom(QLocalSocket *socket);
     void dropConnection(QLocalSocket *socket, bool broken);
     void runPending();
+    Role becomePrimary();
 
     QString m_runtimeDir;
     QString m_socketPath;

@@ -7,6 +7,7 @@
 #include "VesperalProcess.h"
 
 #include <QFile>
+#include <QLocalSocket>
 #include <QTest>
 
 #include <csignal>
@@ -46,6 +47,27 @@ TEST_F(HandOffTest, AnAddressOpensInTheRunningInstance)
     ASSERT_TRUE(second.waitForExit());
     EXPECT_EQ(second.exitCode(), 0) << second.standardError().toStdString();
     EXPECT_TRUE(first->isRunning());
+}
+
+TEST_F(HandOffTest, MalformedRecordsAreDroppedWithoutADialog)
+{
+    auto first = startFirst();
+    const QString socketPath = SingleInstance(qEnvironmentVariable("XDG_RUNTIME_DIR"), profile).socketPath();
+    for (int i = 0; i < 3; ++i) {
+        QLocalSocket raw;
+        raw.connectToServer(socketPath);
+        ASSERT_TRUE(raw.waitForConnected());
+        raw.write(QByteArray("\xff\xff\xff\xffjunk", 8));
+        raw.waitForBytesWritten();
+        raw.disconnectFromServer();
+    }
+    // No dialog stands in the way: the next real hand-off opens its address.
+    VesperalProcess second({QStringLiteral("--profile"), profile, server.url(QStringLiteral("/second"))});
+    EXPECT_TRUE(server.waitForRequest(QStringLiteral("/second")));
+    ASSERT_TRUE(second.waitForExit());
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return first->standardError().count(QStringLiteral("malformed hand-off")) == 3; }, 5000))
+        << first->standardError().toStdString();
 }
 
 TEST_F(HandOffTest, AShortcutFileOpensTheAddressInside)

@@ -136,6 +136,29 @@ TEST(SingleInstance, AStaleSocketDoesNotStopTheNextStart)
     EXPECT_FALSE(QFile::exists(next.socketPath()));
 }
 
+TEST(SingleInstance, AnInstanceThatDoesNotAnswerKeepsItsProfile)
+{
+    const QString profile = freshProfileDir();
+    auto first = std::make_unique<SingleInstance>(runtimeDir(), profile);
+    ASSERT_EQ(first->claim(), SingleInstance::Role::Primary);
+    // It stops answering (hung, or on its way out) but still runs: no later
+    // start may take the profile over, nor remove its socket.
+    first->stop();
+    SingleInstance second(runtimeDir(), profile);
+    EXPECT_EQ(second.claim(300), SingleInstance::Role::Unreachable);
+    SingleInstance third(runtimeDir(), profile);
+    EXPECT_EQ(third.claim(300), SingleInstance::Role::Unreachable);
+
+    // Once it has ended, a waiting start becomes the instance.
+    auto next = std::async(std::launch::async, [profile] {
+        SingleInstance waiting(runtimeDir(), profile);
+        return waiting.claim(10000);
+    });
+    QTest::qWait(300);
+    first.reset();
+    EXPECT_EQ(waitFor(next), SingleInstance::Role::Primary);
+}
+
 TEST(SingleInstance, ProfilesAreSeparateAndAnOpenRuntimeDirIsNotUsed)
 {
     SingleInstance a(runtimeDir(), freshProfileDir());
