@@ -25,6 +25,8 @@ constexpr int kClosedTaken = 16;
 // Past this many restored Pages, each loads only when first shown: a long
 // session would otherwise start dozens of engine processes at once.
 constexpr int kLoadedAtOnce = 10;
+// How soon a write of the open Pages that failed is tried again.
+constexpr int kRetryInterval = 5000;
 
 enum StartupType { Blank = 1, LastVisitPages = 2, Home = 3, UrlList = 4 };
 
@@ -43,6 +45,9 @@ StartupPages::StartupPages(PageHost &host, SettingsStore &settings, MessageBoxes
     m_saveTimer.setSingleShot(true);
     m_saveTimer.setInterval(1000);
     connect(&m_saveTimer, &QTimer::timeout, this, &StartupPages::keep);
+    m_retryTimer.setSingleShot(true);
+    m_retryTimer.setInterval(kRetryInterval);
+    connect(&m_retryTimer, &QTimer::timeout, this, &StartupPages::keep);
     const QString store = m_settings.registry().fileName();
     if (m_settings.registry().isWritable() && !store.isEmpty())
         m_writer = std::make_unique<BackgroundStoreWriter>(store);
@@ -162,8 +167,30 @@ void StartupPages::keep()
         save();
         return;
     }
-    m_writer->write(settings::lastvisit, value);
+    m_writer->write(settings::lastvisit, value, [this, value](bool landed) {
+        QMetaObject::invokeMethod(this, [this, value, landed] { kept(value, landed); }, Qt::QueuedConnection);
+    });
     m_saved = value;
+}
+
+void StartupPages::kept(const QByteArray &value, bool landed)
+{
+    if (landed) {
+        m_failureTold = false;
+        return;
+    }
+    // Not on disk: the next change, or the retry, writes it again.
+    if (m_saved == value)
+        m_saved.clear();
+    m_retryTimer.start();
+    if (m_failureTold)
+        return;
+    m_failureTold = true;
+    m_messages.tell(m_window,
+                    QStringLiteral("打开的页面不能保存到 %1 (磁盘满了吗?). 浏览器会继续尝试.\n"
+                                   "The open Pages cannot be saved (is the disk full?); Vesperal keeps trying.")
+                        .arg(m_settings.registry().fileName()),
+                    MessageBoxes::Icon::Warning);
 }
 
 void StartupPages::save()

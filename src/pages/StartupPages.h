@@ -50,6 +50,9 @@ private:
     QByteArray currentValue() const;
     // Keeps them while the program runs: off the window's thread.
     void keep();
+    // A background write is done; one that failed is tried again, and the
+    // user hears of it once until a write lands again.
+    void kept(const QByteArray &value, bool landed);
 
     PageHost &m_host;
     SettingsStore &m_settings;
@@ -58,6 +61,8 @@ private:
     EditorLauncher m_editor;
     QWidget *m_window;
     QTimer m_saveTimer;
+    QTimer m_retryTimer;
     QByteArray m_saved;
+    bool m_failureTold = false;
     std::unique_ptr<BackgroundStoreWriter> m_writer;
 };

@@ -20,12 +20,12 @@ BackgroundStoreWriter::~BackgroundStoreWriter()
     m_thread.join();
 }
 
-void BackgroundStoreWriter::write(const BinarySetting &setting, QByteArray bytes)
+void BackgroundStoreWriter::write(const BinarySetting &setting, QByteArray bytes, Done done)
 {
     {
         std::lock_guard lock(m_mutex);
         const QString key = QLatin1String(setting.section) + QLatin1Char('\\') + QLatin1String(setting.value);
-        m_queue[key] = {&setting, std::move(bytes)};
+        m_queue[key] = {&setting, std::move(bytes), std::move(done)};
     }
     m_wake.notify_one();
 }
@@ -52,8 +52,14 @@ void BackgroundStoreWriter::run()
         lock.unlock();
         if (!attached)
             attached = store.attach(m_file);
-        if (attached)
-            SettingsStore(store).write(*job.first, job.second);
+        const bool landed = attached && SettingsStore(store).write(*job.setting, job.bytes);
+        if (!landed) {
+            // A connection that failed may be the reason: a new one next time.
+            store.close();
+            attached = false;
+        }
+        if (job.done)
+            job.done(landed);
         lock.lock();
         m_busy = false;
         if (m_queue.empty())

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -24,7 +25,9 @@ public:
     BackgroundStoreWriter(const BackgroundStoreWriter &) = delete;
     BackgroundStoreWriter &operator=(const BackgroundStoreWriter &) = delete;
 
-    void write(const BinarySetting &setting, QByteArray bytes);
+    // Called on the writer's thread once a write is done: whether it landed.
+    using Done = std::function<void(bool landed)>;
+    void write(const BinarySetting &setting, QByteArray bytes, Done done = {});
     // Returns once everything queued so far is written (or has failed).
     void flush();
 
@@ -36,7 +39,13 @@ private:
     std::condition_variable m_wake;
     std::condition_variable m_idle;
     // Queued values by "section\value", with the setting to write them as.
-    std::map<QString, std::pair<const BinarySetting *, QByteArray>> m_queue;
+    struct Job
+    {
+        const BinarySetting *setting;
+        QByteArray bytes;
+        Done done;
+    };
+    std::map<QString, Job> m_queue;
     bool m_busy = false;
     bool m_stopping = false;
     std::thread m_thread;

@@ -256,6 +256,29 @@ TEST_F(StartupPagesTest, TheOpenPagesAreKeptWithinASecondOfAChange)
     EXPECT_TRUE(QTest::qWaitFor([&] { return settings.read(settings::lastvisit) == LastVisit::format({R, QStringLiteral("about:blank")}); }, 3000));
 }
 
+TEST_F(StartupPagesTest, AWriteThatFailsIsToldOnceAndTriedAgain)
+{
+    frame();
+    // The store cannot be reached (as on a full disk) when the Pages change.
+    const QString store = profile + QStringLiteral("/registry.db");
+    ASSERT_TRUE(QFile::rename(store, store + QStringLiteral(".away")));
+    ASSERT_TRUE(QDir().mkdir(store));
+    host().CreatePage(Q, false, false, QStringLiteral("Q"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return messages.told.size() == 1; }, 3000));
+    EXPECT_TRUE(messages.told.first().contains(QStringLiteral("disk full")));
+    host().CreatePage(R, false, false, QStringLiteral("R"));
+    QTest::qWait(1500);
+    EXPECT_EQ(messages.told.size(), 1); // told once
+
+    // Space is back: at the next change what is open reaches the store.
+    ASSERT_TRUE(QDir().rmdir(store));
+    ASSERT_TRUE(QFile::rename(store + QStringLiteral(".away"), store));
+    host().CreatePage(P, false, false, QStringLiteral("P"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return LastVisit::parse(settings.read(settings::lastvisit)).size() == 4; },
+                                8000));
+    EXPECT_EQ(messages.told.size(), 1);
+}
+
 TEST_F(StartupPagesTest, RestoredPagesCanWaitUntilTheyAreShown)
 {
     EXPECT_EQ(frame().isChecked(cmd::LoadRestoredWhenShown), std::optional<bool>(false));
