@@ -2,6 +2,7 @@
 
 #include "platform/RegistryStore.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -65,10 +66,11 @@ QString formatValue(const NamedValue &nv)
     return {};
 }
 
-void exportKey(const RegistryStore &store, Hive hive, const QString &path, QString &out)
+void exportHive(const RegistryStore &store, Hive hive, QString &out)
 {
-    const QList<NamedValue> values = store.values(hive, path);
-    if (!path.isEmpty() || !values.isEmpty()) {
+    store.walk(hive, QString(), [&](const QString &path, const QList<NamedValue> &values) {
+        if (path.isEmpty() && values.isEmpty())
+            return;
         out += QLatin1Char('[') + RegistryStore::hiveName(hive);
         if (!path.isEmpty())
             out += QLatin1Char('\\') + path;
@@ -76,9 +78,7 @@ void exportKey(const RegistryStore &store, Hive hive, const QString &path, QStri
         for (const NamedValue &nv : values)
             out += formatValue(nv) + QLatin1Char('\n');
         out += QLatin1Char('\n');
-    }
-    for (const QString &sub : store.subkeys(hive, path))
-        exportKey(store, hive, path.isEmpty() ? sub : path + QLatin1Char('\\') + sub, out);
+    });
 }
 
 // One change the file asks for.
@@ -225,6 +225,17 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
             if (!hive)
                 return ParseError{line.number, QStringLiteral("unknown hive in \"%1\"").arg(full)};
             const QString path = slash < 0 ? QString() : full.mid(slash + 1);
+            switch (RegistryStore::checkPath(path)) {
+            case RegistryStore::PathProblem::None: break;
+            case RegistryStore::PathProblem::TooDeep:
+                return ParseError{line.number,
+                                  QCoreApplication::translate("RegFile", "键路径超过 %1 层 (a key path may be at most %1 levels deep)")
+                                      .arg(RegistryStore::kMaxKeyDepth)};
+            case RegistryStore::PathProblem::NameTooLong:
+                return ParseError{line.number,
+                                  QCoreApplication::translate("RegFile", "键名超过 %1 个字符 (a key name may be at most %1 characters long)")
+                                      .arg(RegistryStore::kMaxKeyNameLength)};
+            }
             if (remove && RegistryStore::splitPath(path).isEmpty())
                 return ParseError{line.number, QStringLiteral("a whole hive cannot be deleted")};
             current = KeyOp{*hive, path, remove};
@@ -293,7 +304,7 @@ QByteArray exportAll(const RegistryStore &store)
 {
     QString out = kHeader + QLatin1String("\n\n");
     for (Hive hive : {Hive::CurrentUser, Hive::LocalMachine, Hive::ClassesRoot})
-        exportKey(store, hive, QString(), out);
+        exportHive(store, hive, out);
     return out.toUtf8();
 }
 

@@ -5,6 +5,10 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -211,6 +215,18 @@ bool RegistryStore::transaction(const std::function<bool()> &work)
     return commit(work());
 }
 
+RegistryStore::PathProblem RegistryStore::checkPath(const QString &path)
+{
+    const QStringList parts = splitPath(path);
+    if (parts.size() > kMaxKeyDepth)
+        return PathProblem::TooDeep;
+    for (const QString &part : parts) {
+        if (part.size() > kMaxKeyNameLength)
+            return PathProblem::NameTooLong;
+    }
+    return PathProblem::None;
+}
+
 QStringList RegistryStore::splitPath(const QString &path)
 {
     return path.split(QLatin1Char('\\'), Qt::SkipEmptyParts);
@@ -261,6 +277,8 @@ std::optional<qint64> RegistryStore::findKey(Hive hive, const QString &path) con
 
 std::optional<qint64> RegistryStore::ensureKey(Hive hive, const QString &path)
 {
+    if (checkPath(path) != PathProblem::None)
+        return std::nullopt;
     qint64 id = hiveRoot(hive);
     sqlite::Statement find(m_db, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2");
     sqlite::Statement insert(m_db, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
@@ -383,17 +401,72 @@ QStringList RegistryStore::subkeys(Hive hive, const QString &path) const
     return names;
 }
 
-QList<NamedValue> RegistryStore::values(Hive hive, const QString &path) const
+QList<NamedValue> RegistryStore::valuesOf(qint64 key) const
 {
     QList<NamedValue> result;
-    const auto key = findKey(hive, path);
-    if (!key)
-        return result;
     sqlite::Statement select(m_db, "SELECT name, type, data FROM vals WHERE key = ?1 ORDER BY rowid");
-    select.bind(1, *key);
+    select.bind(1, key);
     while (select.step() == SQLITE_ROW) {
         if (const auto value = columnValue(select, 1))
             result << NamedValue{select.columnText(0), *value};
     }
     return result;
+}
+
+QList<NamedValue> RegistryStore::values(Hive hive, const QString &path) const
+{
+    const auto key = findKey(hive, path);
+    return key ? valuesOf(*key) : QList<NamedValue>();
+}
+
+QString RegistryStore::storedPath(Hive hive, qint64 key) const
+{
+    QStringList parts;
+    sqlite::Statement up(m_db, "SELECT parent, name FROM keys WHERE id = ?1");
+    QSet<qint64> seen;
+    for (qint64 id = key; id != hiveRoot(hive) && !seen.contains(id);) {
+        seen.insert(id);
+        up.reset();
+        up.bind(1, id);
+        if (up.step() != SQLITE_ROW)
+            break;
+        parts.prepend(up.columnText(1));
+        id = up.columnInt(0);
+    }
+    return parts.join(QLatin1Char('\\'));
+}
+
+void RegistryStore::walk(Hive hive, const QString &path, const KeyVisitor &visit) const
+{
+    const auto start = findKey(hive, path);
+    if (!start)
+        return;
+    // The children of every key below the start, read in one query, so that
+    // no key's path is looked up from the root again. UNION, not UNION ALL:
+    // a file whose parents loop must not make the query endless.
+    struct Child { qint64 id; QString name; };
+    QHash<qint64, QList<Child>> children;
+    sqlite::Statement tree(m_db,
+                           "WITH RECURSIVE sub(id) AS (SELECT ?1 UNION "
+                           "SELECT keys.id FROM keys JOIN sub ON keys.parent = sub.id) "
+                           "SELECT keys.id, keys.parent, keys.name FROM keys JOIN sub ON keys.id = sub.id "
+                           "WHERE keys.id <> ?1 ORDER BY keys.folded, keys.id");
+    tree.bind(1, *start);
+    while (tree.step() == SQLITE_ROW)
+        children[tree.columnInt(1)].append(Child{tree.columnInt(0), tree.columnText(2)});
+
+    struct Pending { qint64 id; QString path; };
+    std::vector<Pending> stack{{*start, storedPath(hive, *start)}};
+    QSet<qint64> seen;
+    while (!stack.empty()) {
+        const Pending key = std::move(stack.back());
+        stack.pop_back();
+        if (seen.contains(key.id))
+            continue;
+        seen.insert(key.id);
+        visit(key.path, valuesOf(key.id));
+        const QList<Child> kids = children.value(key.id);
+        for (auto it = kids.crbegin(); it != kids.crend(); ++it)
+            stack.push_back({it->id, key.path.isEmpty() ? it->name : key.path + QLatin1Char('\\') + it->name});
+    }
 }

@@ -63,8 +63,21 @@ public:
     // The key's values in the order they were first written.
     QList<NamedValue> values(Hive hive, const QString &path) const;
 
+    // Visits the key at path and every key below it, each parent before its
+    // children and siblings in the order of subkeys(), with the key's path as
+    // stored (the spelling first used) and its values. The work grows with
+    // the number of keys visited, however deep they lie.
+    using KeyVisitor = std::function<void(const QString &path, const QList<NamedValue> &values)>;
+    void walk(Hive hive, const QString &path, const KeyVisitor &visit) const;
+
     // Runs several writes as one transaction: all of them land or none.
     bool transaction(const std::function<bool()> &work);
+
+    // The registry's own limits on key paths, which every create enforces.
+    static constexpr int kMaxKeyDepth = 512;       // levels below the hive
+    static constexpr int kMaxKeyNameLength = 255; // characters of one key name
+    enum class PathProblem { None, TooDeep, NameTooLong };
+    static PathProblem checkPath(const QString &path);
 
     static QStringList splitPath(const QString &path);
     static QString hiveName(Hive hive);
@@ -74,6 +87,8 @@ private:
     std::optional<qint64> findKey(Hive hive, const QString &path) const;
     std::optional<qint64> ensureKey(Hive hive, const QString &path);
     bool writeValue(qint64 key, const QString &name, const RegValue &value);
+    QList<NamedValue> valuesOf(qint64 key) const;
+    QString storedPath(Hive hive, qint64 key) const;
     bool initSchema();
     bool checkIntegrity();
     bool begin();

@@ -3,7 +3,25 @@
 
 #include "TestEnvironment.h"
 
+#include <atomic>
+#include <dlfcn.h>
+#include <sqlite3.h>
+
 #include <gtest/gtest.h>
+
+// Every step the store takes through SQLite, counted on its way to the real
+// library: the work of an export, measured without a clock.
+namespace {
+std::atomic<qint64> sqliteSteps{0};
+}
+
+extern "C" int sqlite3_step(sqlite3_stmt *statement)
+{
+    using Step = int (*)(sqlite3_stmt *);
+    static const auto real = reinterpret_cast<Step>(::dlsym(RTLD_NEXT, "sqlite3_step"));
+    ++sqliteSteps;
+    return real(statement);
+}
 
 namespace {
 
@@ -135,6 +153,60 @@ TEST(RegFile, AMalformedLineNamesItsNumberAndWritesNothing)
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_FALSE(s.a.keyExists(Hive::CurrentUser, QStringLiteral("A"))) << c.text;
     }
+}
+
+TEST(RegFile, ImportRefusesKeyPathsBeyondTheRegistryLimits)
+{
+    QStringList levels;
+    for (int i = 0; i <= RegistryStore::kMaxKeyDepth; ++i)
+        levels << QStringLiteral("d");
+    const QByteArray header = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=dword:00000001\n\n";
+    const QByteArray tooDeep = header + "[HKEY_CURRENT_USER\\" + levels.join(QLatin1Char('\\')).toUtf8() + "]\n";
+    const QByteArray tooLong = header + "[HKEY_CURRENT_USER\\A\\" + QByteArray(RegistryStore::kMaxKeyNameLength + 1, 'n') + "]\n";
+    for (const QByteArray &content : {tooDeep, tooLong}) {
+        Stores s;
+        const auto result = RegFile::import(s.a, content);
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.line, 6);
+        EXPECT_TRUE(result.error.contains(QLatin1String("512")) || result.error.contains(QLatin1String("255")))
+            << result.error.toStdString();
+        EXPECT_FALSE(s.a.keyExists(Hive::CurrentUser, QStringLiteral("A")));
+    }
+
+    // The limits themselves are allowed.
+    levels.removeLast();
+    Stores s;
+    const QByteArray deepest = header + "[HKEY_CURRENT_USER\\" + levels.join(QLatin1Char('\\')).toUtf8() + "]\n"
+                               + "[HKEY_CURRENT_USER\\A\\" + QByteArray(RegistryStore::kMaxKeyNameLength, 'n') + "]\n";
+    const auto result = RegFile::import(s.a, deepest);
+    EXPECT_TRUE(result.ok) << result.line << ": " << result.error.toStdString();
+    EXPECT_TRUE(s.a.keyExists(Hive::CurrentUser, levels.join(QLatin1Char('\\'))));
+}
+
+TEST(RegFile, ExportWorkGrowsWithTheNumberOfKeysNotWithTheirDepth)
+{
+    // A chain of keys, each with a value: twice the keys may cost twice the
+    // steps, not four times as many.
+    auto stepsToExport = [](int depth) {
+        RegistryStore store;
+        store.open(freshProfileDir() + QStringLiteral("/registry.db"));
+        QString path = QStringLiteral("Chain");
+        for (int i = 1; i < depth; ++i)
+            path += QStringLiteral("\\k");
+        store.createKey(Hive::CurrentUser, path);
+        for (QString p = path; !p.isEmpty(); p = p.section(QLatin1Char('\\'), 0, -2))
+            store.setValue(Hive::CurrentUser, p, QStringLiteral("v"), RegValue::fromDword(1));
+        const qint64 before = sqliteSteps;
+        const QByteArray text = RegFile::exportAll(store);
+        const qint64 steps = sqliteSteps - before;
+        EXPECT_EQ(text.count("\"v\"=dword:00000001"), depth);
+        return steps;
+    };
+    const qint64 half = stepsToExport(RegistryStore::kMaxKeyDepth / 2);
+    const qint64 full = stepsToExport(RegistryStore::kMaxKeyDepth);
+    EXPECT_GT(half, RegistryStore::kMaxKeyDepth / 2); // the counter sees the store's steps
+    EXPECT_LT(full, 3 * half) << half << " steps for " << RegistryStore::kMaxKeyDepth / 2 << " keys, " << full
+                              << " for " << RegistryStore::kMaxKeyDepth;
 }
 
 } // namespace

@@ -109,6 +109,44 @@ TEST_F(RegistryStoreTest, EnumerationOrderIsStable)
     EXPECT_EQ(names, (QStringList{QStringLiteral("z"), QStringLiteral("a"), QStringLiteral("m")}));
 }
 
+TEST_F(RegistryStoreTest, KeyPathsKeepTheRegistryLimits)
+{
+    auto chain = [](int levels, const QString &name = QStringLiteral("k")) {
+        QStringList parts;
+        for (int i = 0; i < levels; ++i)
+            parts << name;
+        return parts.join(QLatin1Char('\\'));
+    };
+    EXPECT_TRUE(store.createKey(Hive::CurrentUser, chain(RegistryStore::kMaxKeyDepth)));
+    EXPECT_FALSE(store.createKey(Hive::CurrentUser, QStringLiteral("deep\\") + chain(RegistryStore::kMaxKeyDepth)));
+    EXPECT_FALSE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("deep\\") + chain(RegistryStore::kMaxKeyDepth),
+                                         QStringLiteral("v"), RegValue::fromDword(1)));
+    // A refused create leaves no partial chain behind.
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("deep")));
+
+    const QString longest(RegistryStore::kMaxKeyNameLength, QLatin1Char('n'));
+    EXPECT_TRUE(store.createKey(Hive::CurrentUser, QStringLiteral("A\\") + longest));
+    EXPECT_FALSE(store.createKey(Hive::CurrentUser, QStringLiteral("B\\") + longest + QLatin1Char('n')));
+    EXPECT_FALSE(store.createAndSetValue(Hive::LocalMachine, longest + QLatin1Char('n'), QString(), RegValue::fromDword(1)));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("B")));
+}
+
+TEST_F(RegistryStoreTest, WalkVisitsASubtreeInEnumerationOrderWithStoredSpelling)
+{
+    for (const char *path : {"Root\\b\\Deep", "Root\\A", "Root\\b\\c", "Other"})
+        ASSERT_TRUE(store.createKey(Hive::CurrentUser, QLatin1String(path)));
+    ASSERT_TRUE(store.setValue(Hive::CurrentUser, QStringLiteral("root\\B"), QStringLiteral("v"), RegValue::fromDword(5)));
+    QStringList seen;
+    store.walk(Hive::CurrentUser, QStringLiteral("ROOT"), [&](const QString &path, const QList<NamedValue> &values) {
+        seen << path + QStringLiteral("=%1").arg(values.size());
+    });
+    EXPECT_EQ(seen, (QStringList{QStringLiteral("Root=0"), QStringLiteral("Root\\A=0"), QStringLiteral("Root\\b=1"),
+                                 QStringLiteral("Root\\b\\c=0"), QStringLiteral("Root\\b\\Deep=0")}));
+    seen.clear();
+    store.walk(Hive::CurrentUser, QStringLiteral("Nope"), [&](const QString &path, const QList<NamedValue> &) { seen << path; });
+    EXPECT_TRUE(seen.isEmpty());
+}
+
 TEST_F(RegistryStoreTest, TransactionIsAllOrNothing)
 {
     EXPECT_FALSE(store.transaction([&] {
