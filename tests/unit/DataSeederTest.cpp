@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 void put(const QString &path, const QByteArray &content)
@@ -74,6 +77,54 @@ TEST(Paths, ProfileComesFromOptionThenEnvironmentThenDataHome)
     EXPECT_TRUE(paths.engineCacheDir().startsWith(paths.profileDir()));
     EXPECT_EQ(paths.dataFile(QStringLiteral("tips.txt")), paths.profileDir() + QStringLiteral("/data/tips.txt"));
     EXPECT_TRUE(QFile::exists(Paths::shippedDataDir() + QStringLiteral("/logo.gif")));
+}
+
+} // namespace
+
+namespace {
+
+// Writes past `bytes` fail, as on a disk that is full.
+class FullDisk
+{
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &m_before);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_before;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_before);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_before{};
+    void (*m_handler)(int) = nullptr;
+};
+
+TEST(DataSeeder, AFullDiskLeavesNoDamagedFileBehind)
+{
+    const QString shipped = freshProfileDir();
+    const QString data = freshProfileDir();
+    put(shipped + QStringLiteral("/small.txt"), "small");
+    put(shipped + QStringLiteral("/logo.gif"), QByteArray(20000, 'g'));
+    {
+        FullDisk full(4096);
+        EXPECT_FALSE(DataSeeder::seed(shipped, data).ok);
+    }
+    // The file that did not fit is not there, not there in part, and not
+    // counted as the user's: once there is room it is seeded whole.
+    EXPECT_EQ(get(data + QStringLiteral("/logo.gif")), "<missing>");
+    EXPECT_FALSE(QFile::exists(data + QStringLiteral("/logo.gif.seeding")));
+    const auto again = DataSeeder::seed(shipped, data);
+    EXPECT_TRUE(again.ok);
+    EXPECT_EQ(again.kept, 0);
+    EXPECT_EQ(get(data + QStringLiteral("/logo.gif")), QByteArray(20000, 'g'));
+    EXPECT_EQ(get(data + QStringLiteral("/small.txt")), "small");
 }
 
 } // namespace
