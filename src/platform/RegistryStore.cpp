@@ -34,6 +34,7 @@ INSERT OR IGNORE INTO keys(id, parent, name, folded) VALUES
     (3, 0, 'HKEY_CLASSES_ROOT', 'hkey_classes_root');
 PRAGMA user_version = 1;
 )sql";
+constexpr int kSchemaVersion = 1;
 
 qint64 hiveRoot(Hive hive)
 {
@@ -113,9 +114,10 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
         return result; // Unavailable
     }
 
-    if (!checkIntegrity()) {
-        // A damaged store is never deleted: it is put aside for the user, and a
-        // new one is started in its place.
+    const Health health = inspect();
+    if (health == Health::Damaged || health == Health::Foreign) {
+        // A damaged store, or a database that is not ours, is never deleted:
+        // it is put aside for the user, and a new one is started in its place.
         close();
         const QString aside = asideName(file);
         if (!QFile::rename(file, aside))
@@ -127,6 +129,9 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
             return result;
         result.status = OpenStatus::Recovered;
         result.movedTo = aside;
+    } else if (health == Health::Unreadable) {
+        close();
+        return result;
     } else {
         result.status = existed ? OpenStatus::Opened : OpenStatus::Created;
     }
@@ -167,21 +172,75 @@ bool RegistryStore::attach(const QString &file)
     return m_writable;
 }
 
-bool RegistryStore::checkIntegrity()
+RegistryStore::Health RegistryStore::inspect() const
 {
-    sqlite::Statement check(m_db, "PRAGMA quick_check");
-    if (!check.isValid())
-        return !isDamage(sqlite3_extended_errcode(m_db));
-    const int rc = check.step();
-    if (rc == SQLITE_ROW)
-        return check.columnText(0) == QLatin1String("ok");
-    return !isDamage(rc);
+    auto failure = [](int code) { return isDamage(code) ? Health::Damaged : Health::Unreadable; };
+    {
+        sqlite::Statement check(m_db, "PRAGMA quick_check");
+        if (!check.isValid())
+            return failure(sqlite3_extended_errcode(m_db));
+        const int rc = check.step();
+        if (rc != SQLITE_ROW)
+            return failure(rc);
+        if (check.columnText(0) != QLatin1String("ok"))
+            return Health::Damaged;
+    }
+
+    sqlite::Statement version(m_db, "PRAGMA user_version");
+    sqlite::Statement objects(m_db, "SELECT count(*) FROM sqlite_master");
+    if (!version.isValid() || !objects.isValid())
+        return failure(sqlite3_extended_errcode(m_db));
+    int rc = version.step();
+    if (rc != SQLITE_ROW)
+        return failure(rc);
+    rc = objects.step();
+    if (rc != SQLITE_ROW)
+        return failure(rc);
+    if (version.columnInt(0) == 0 && objects.columnInt(0) == 0)
+        return Health::Empty;
+    if (version.columnInt(0) != kSchemaVersion)
+        return Health::Foreign;
+
+    // The tables must be exactly ours, down to the unique keys the writes
+    // rely on: with any other layout every write would fail.
+    auto columns = [this](const char *table) {
+        QStringList names;
+        sqlite::Statement info(m_db, "SELECT name, pk FROM pragma_table_info(?1) ORDER BY cid");
+        info.bind(1, QString::fromLatin1(table));
+        while (info.step() == SQLITE_ROW)
+            names << info.columnText(0) + (info.columnInt(1) == 1 && QLatin1String(table) == QLatin1String("keys")
+                                               ? QStringLiteral("*")
+                                               : QString());
+        return names.join(QLatin1Char(','));
+    };
+    auto uniqueKeys = [this](const char *table) {
+        QStringList keys;
+        sqlite::Statement list(m_db,
+                               "SELECT (SELECT group_concat(name, ',') FROM "
+                               "(SELECT name FROM pragma_index_info(il.name) ORDER BY seqno)) "
+                               "FROM pragma_index_list(?1) AS il WHERE il.\"unique\" = 1 AND il.partial = 0");
+        list.bind(1, QString::fromLatin1(table));
+        while (list.step() == SQLITE_ROW)
+            keys << list.columnText(0);
+        return keys;
+    };
+    auto idType = [this] {
+        sqlite::Statement info(m_db, "SELECT upper(type) FROM pragma_table_info('keys') WHERE name = 'id'");
+        return info.step() == SQLITE_ROW ? info.columnText(0) : QString();
+    };
+    if (columns("keys") != QLatin1String("id*,parent,name,folded") || idType() != QLatin1String("INTEGER")
+        || !uniqueKeys("keys").contains(QLatin1String("parent,folded"))
+        || columns("vals") != QLatin1String("key,name,folded,type,data")
+        || !uniqueKeys("vals").contains(QLatin1String("key,folded"))) {
+        return Health::Foreign;
+    }
+    return Health::Sound;
 }
 
 bool RegistryStore::initSchema()
 {
     sqlite::Statement version(m_db, "PRAGMA user_version");
-    if (version.isValid() && version.step() == SQLITE_ROW && version.columnInt(0) >= 1)
+    if (version.isValid() && version.step() == SQLITE_ROW && version.columnInt(0) == kSchemaVersion)
         return true;
     if (!begin())
         return false;

@@ -89,8 +89,16 @@ private:
     bool writeValue(qint64 key, const QString &name, const RegValue &value);
     QList<NamedValue> valuesOf(qint64 key) const;
     QString storedPath(Hive hive, qint64 key) const;
+    // What an opened file holds.
+    enum class Health {
+        Sound,      // a store of ours
+        Empty,      // a database with nothing in it yet
+        Damaged,    // not a database, or one whose pages are broken
+        Foreign,    // a database of another layout or version
+        Unreadable  // could not be read now (locked, unfinished write, I/O)
+    };
+    Health inspect() const;
     bool initSchema();
-    bool checkIntegrity();
     bool begin();
     bool commit(bool ok);
 

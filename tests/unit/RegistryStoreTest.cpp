@@ -1,9 +1,12 @@
 #include "platform/RegistryStore.h"
+#include "platform/Sqlite.h"
 
 #include "TestEnvironment.h"
 
 #include <QDir>
 #include <QFile>
+
+#include <sqlite3.h>
 
 #include <gtest/gtest.h>
 
@@ -213,6 +216,71 @@ TEST(RegistryStoreRecovery, ADamagedFileIsMovedAsideNeverDeleted)
         QFile::remove(file);
     }
     EXPECT_EQ(QDir(dir).entryList({QStringLiteral("registry.db.corrupt-*")}).size(), 2);
+}
+
+// Writes a database of the given layout, as another program could have.
+QByteArray writeDatabase(const QString &file, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    EXPECT_EQ(sqlite3_open(QFile::encodeName(file).constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite::execute(db, sql), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(RegistryStoreRecovery, ADatabaseOfAnotherLayoutIsMovedAsideLikeADamagedOne)
+{
+    const char *layouts[] = {
+        // Another program's settings.
+        "CREATE TABLE settings(k TEXT, v TEXT); INSERT INTO settings VALUES('a', 'b');",
+        // Our tables, but from a version we do not know.
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER NOT NULL, name TEXT NOT NULL, folded TEXT NOT NULL,"
+        " UNIQUE(parent, folded));"
+        "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL, folded TEXT NOT NULL, type INTEGER NOT NULL, data,"
+        " PRIMARY KEY(key, folded)); PRAGMA user_version = 7;",
+        // Our version number, but tables without the unique keys writes need.
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER NOT NULL, name TEXT NOT NULL, folded TEXT NOT NULL);"
+        "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL, folded TEXT NOT NULL, type INTEGER NOT NULL, data);"
+        "PRAGMA user_version = 1;",
+        // Our version number, a column missing.
+        "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER NOT NULL, name TEXT NOT NULL, UNIQUE(parent, name));"
+        "CREATE TABLE vals(key INTEGER NOT NULL, name TEXT NOT NULL, folded TEXT NOT NULL, type INTEGER NOT NULL, data,"
+        " PRIMARY KEY(key, folded)); PRAGMA user_version = 1;",
+    };
+    for (const char *layout : layouts) {
+        const QString file = freshProfileDir() + QStringLiteral("/registry.db");
+        const QByteArray content = writeDatabase(file, layout);
+        ASSERT_FALSE(content.isEmpty());
+        {
+            RegistryStore store;
+            const auto result = store.open(file);
+            ASSERT_EQ(result.status, RegistryStore::OpenStatus::Recovered) << layout;
+            QFile aside(result.movedTo);
+            ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+            EXPECT_EQ(aside.readAll(), content) << layout;
+            EXPECT_TRUE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("New"), QStringLiteral("v"),
+                                                RegValue::fromDword(1)))
+                << layout;
+        }
+        // The new store is a sound one: the setting is there the next time.
+        RegistryStore again;
+        EXPECT_EQ(again.open(file).status, RegistryStore::OpenStatus::Opened) << layout;
+        EXPECT_EQ(again.query(Hive::CurrentUser, QStringLiteral("New"), QStringLiteral("v"))->dword, 1u) << layout;
+    }
+}
+
+TEST(RegistryStoreRecovery, AnEmptyFileBecomesTheStoreWithoutBeingMovedAside)
+{
+    const QString dir = freshProfileDir();
+    const QString file = dir + QStringLiteral("/registry.db");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    RegistryStore store;
+    EXPECT_EQ(store.open(file).status, RegistryStore::OpenStatus::Opened);
+    EXPECT_TRUE(store.createKey(Hive::CurrentUser, QStringLiteral("A")));
+    EXPECT_TRUE(QDir(dir).entryList({QStringLiteral("registry.db.corrupt-*")}).isEmpty());
 }
 
 TEST(RegistryStoreRecovery, AMissingDirectoryLeavesTheStoreUnavailable)
