@@ -33,6 +33,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/PageEntryIcon.h"
 #include "ui/StatusPanes.h"
+#include "ui/ThemeIcon.h"
 #include "ui/Themes.h"
 
 #include <QAction>
@@ -178,10 +179,8 @@ void CTMain::buildActions()
         action->setCheckable(info.checkable);
         if (!info.icon.isEmpty()) {
             // The desktop's icon, else the style's; looked up at first drawing.
-            action->setIcon(LazyIconEngine::icon([name = info.icon, fallback = info.fallback] {
-                const QIcon themed = QIcon::fromTheme(name);
-                return themed.isNull() ? QApplication::style()->standardIcon(fallback) : themed;
-            }));
+            action->setIcon(LazyIconEngine::icon(
+                [name = info.icon, fallback = info.fallback] { return themeIcon(name, fallback); }));
         }
         if (!info.keys.isEmpty()) {
             action->setShortcuts(info.keys);
