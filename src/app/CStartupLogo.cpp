@@ -53,12 +53,18 @@ void CStartupLogo::showNow()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    // Showing a splash window before the event loop runs already handles the
+    // events waiting then, and so paints it when the window system has shown
+    // it at once; a second painting would only wait for the first to reach
+    // the screen.
     show();
-    repaint();
+    if (!m_painted)
+        repaint();
 }
 
 void CStartupLogo::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
+    m_painted = true;
 }

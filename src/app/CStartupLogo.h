@@ -28,4 +28,5 @@ protected:
 
 private:
     QImage m_image;
+    bool m_painted = false;
 };
