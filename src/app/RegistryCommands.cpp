@@ -17,18 +17,17 @@ void say(FILE *stream, const QString &text)
     std::fprintf(stream, "%s\n", qPrintable(text));
 }
 
-// Opens the store for a command-line job; false (and a message) when it cannot.
-bool openStore(const Paths &paths, RegistryStore &store, bool forWriting)
+// Opens the store for an import; false (and a message) when it cannot.
+bool openForWriting(const Paths &paths, RegistryStore &store)
 {
-    if (forWriting && !paths.ensureProfile()) {
+    if (!paths.ensureProfile()) {
         say(stderr, QStringLiteral("vesperal: cannot create the profile %1").arg(paths.profileDir()));
         return false;
     }
     const auto opened = store.open(paths.registryFile());
     if (opened.status == RegistryStore::OpenStatus::Recovered)
         say(stderr, QStringLiteral("vesperal: ") + StoreMessages::recovered(opened.movedTo));
-    if (opened.status == RegistryStore::OpenStatus::Unavailable
-        || (forWriting && opened.status == RegistryStore::OpenStatus::ReadOnly)) {
+    if (opened.status == RegistryStore::OpenStatus::Unavailable || opened.status == RegistryStore::OpenStatus::ReadOnly) {
         say(stderr, QStringLiteral("vesperal: ") + StoreMessages::unavailable(paths.registryFile()));
         return false;
     }
@@ -41,9 +40,14 @@ namespace RegistryCommands {
 
 int exportTo(const Paths &paths, const QString &file)
 {
+    // An export only reads: it creates no profile and no store, and leaves a
+    // damaged store where it is for the next start to deal with.
     RegistryStore store;
-    if (!openStore(paths, store, false))
+    const auto opened = store.openForReading(paths.registryFile());
+    if (opened.status == RegistryStore::OpenStatus::Unavailable) {
+        say(stderr, QStringLiteral("vesperal: ") + StoreMessages::notExported(opened.fault, paths.registryFile()));
         return 1;
+    }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(RegFile::exportAll(store)) < 0 || !out.commit()) {
         say(stderr, QStringLiteral("vesperal: cannot write %1: %2").arg(file, out.errorString()));
@@ -61,7 +65,7 @@ int importFrom(const Paths &paths, const QString &file)
     }
     const QByteArray content = in.readAll();
     RegistryStore store;
-    if (!openStore(paths, store, true))
+    if (!openForWriting(paths, store))
         return 1;
     const RegFile::ImportResult result = RegFile::import(store, content);
     if (!result.ok) {

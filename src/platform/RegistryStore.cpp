@@ -109,9 +109,10 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
         return true;
     };
 
+    result.fault = Fault::Unreadable;
     if (!openWith(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
         && !(existed && openWith(SQLITE_OPEN_READONLY))) {
-        return result; // Unavailable
+        return result;
     }
 
     const Health health = inspect();
@@ -129,13 +130,14 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
             return result;
         result.status = OpenStatus::Recovered;
         result.movedTo = aside;
-    } else if (health == Health::Unreadable) {
+    } else if (health == Health::Unreadable || health == Health::Interrupted) {
         close();
         return result;
     } else {
         result.status = existed ? OpenStatus::Opened : OpenStatus::Created;
     }
 
+    result.fault = Fault::None;
     m_writable = sqlite3_db_readonly(m_db, "main") == 0;
     // Each commit reaches the disk before the write reports success.
     sqlite::execute(m_db, "PRAGMA synchronous = FULL");
@@ -146,11 +148,42 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
         if (!probe.isValid()) {
             close();
             result.status = OpenStatus::Unavailable;
+            result.fault = Fault::Unreadable;
             return result;
         }
         if (result.status != OpenStatus::Recovered)
             result.status = OpenStatus::ReadOnly;
     }
+    return result;
+}
+
+RegistryStore::OpenResult RegistryStore::openForReading(const QString &file)
+{
+    close();
+    m_file = file;
+    OpenResult result;
+    if (!QFileInfo::exists(file)) {
+        result.fault = Fault::Missing;
+        return result;
+    }
+    if (sqlite3_open_v2(QFile::encodeName(file).constData(), &m_db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        close();
+        result.fault = Fault::Unreadable;
+        return result;
+    }
+    sqlite3_busy_timeout(m_db, 5000);
+    sqlite3_extended_result_codes(m_db, 1);
+    switch (inspect()) {
+    case Health::Sound:
+    case Health::Empty: // a store that holds nothing yet
+        result.status = OpenStatus::ReadOnly;
+        return result;
+    case Health::Damaged: result.fault = Fault::Damaged; break;
+    case Health::Foreign: result.fault = Fault::Foreign; break;
+    case Health::Interrupted: result.fault = Fault::Interrupted; break;
+    case Health::Unreadable: result.fault = Fault::Unreadable; break;
+    }
+    close();
     return result;
 }
 
@@ -174,7 +207,11 @@ bool RegistryStore::attach(const QString &file)
 
 RegistryStore::Health RegistryStore::inspect() const
 {
-    auto failure = [](int code) { return isDamage(code) ? Health::Damaged : Health::Unreadable; };
+    auto failure = [](int code) {
+        if (code == SQLITE_READONLY_ROLLBACK)
+            return Health::Interrupted;
+        return isDamage(code) ? Health::Damaged : Health::Unreadable;
+    };
     {
         sqlite::Statement check(m_db, "PRAGMA quick_check");
         if (!check.isValid())

@@ -26,10 +26,20 @@ public:
         ReadOnly,   // the store can be read but not written
         Unavailable // nothing could be opened; reads find nothing, writes fail
     };
+    // Why a store could not be opened, where that is known.
+    enum class Fault {
+        None,
+        Missing,     // there is no store file
+        Damaged,     // the file is not a sound database
+        Foreign,     // a database of another layout or version
+        Interrupted, // a write was cut off and must be rolled back first
+        Unreadable   // locked, unreadable, or no room to start a new one
+    };
     struct OpenResult
     {
         OpenStatus status = OpenStatus::Unavailable;
         QString movedTo; // where a damaged file was put, for Recovered
+        Fault fault = Fault::None; // for Unavailable
     };
 
     RegistryStore();
@@ -38,6 +48,10 @@ public:
     RegistryStore &operator=(const RegistryStore &) = delete;
 
     OpenResult open(const QString &file);
+    // Opens an existing store only to read it: nothing is created, repaired
+    // or moved aside, and the file is not changed. ReadOnly when it can be
+    // read, else Unavailable with the fault.
+    OpenResult openForReading(const QString &file);
     // A second connection to a store another RegistryStore has opened (and
     // checked): no check, no repair, no new file. False when the file is not
     // a writable store.
@@ -95,7 +109,8 @@ private:
         Empty,      // a database with nothing in it yet
         Damaged,    // not a database, or one whose pages are broken
         Foreign,    // a database of another layout or version
-        Unreadable  // could not be read now (locked, unfinished write, I/O)
+        Interrupted, // a write was cut off; only a writer can roll it back
+        Unreadable  // could not be read now (locked, I/O)
     };
     Health inspect() const;
     bool initSchema();

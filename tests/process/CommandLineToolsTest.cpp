@@ -4,7 +4,9 @@
 #include "TestEnvironment.h"
 #include "VesperalProcess.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +75,49 @@ TEST(CommandLineTools, AMalformedImportNamesTheLineAndWritesNothing)
     RegistryStore store;
     store.open(profile + QStringLiteral("/registry.db"));
     EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("Good")));
+}
+
+TEST(CommandLineTools, ExportOnlyReadsAndFailsWhenThereIsNoSoundStore)
+{
+    // No profile at all: nothing is created, and the message says why.
+    const QString missing = freshProfileDir() + QStringLiteral("/none");
+    const QString target = freshProfileDir() + QStringLiteral("/out.reg");
+    QString err;
+    EXPECT_EQ(runVesperal({QStringLiteral("--profile"), missing, QStringLiteral("--export-registry"), target}, nullptr, &err),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("There is no settings file"))) << err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(missing));
+    EXPECT_FALSE(QFileInfo::exists(target));
+
+    // A damaged store and another program's database stay as they are, byte for byte.
+    const QByteArray junk = QByteArray("not a database\n").repeated(300);
+    const QByteArray foreign = [] {
+        const QString scratch = freshProfileDir() + QStringLiteral("/other.db");
+        RegistryStore store;
+        store.open(scratch);
+        store.close();
+        QFile f(scratch);
+        f.open(QIODevice::ReadOnly);
+        QByteArray bytes = f.readAll();
+        // The same file with another user_version (offset 60 of the header).
+        bytes[60 + 3] = 9;
+        return bytes;
+    }();
+    for (const auto &[content, words] : {std::pair{junk, "is damaged"}, std::pair{foreign, "is not a settings file"}}) {
+        const QString profile = freshProfileDir();
+        QFile f(profile + QStringLiteral("/registry.db"));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(content);
+        f.close();
+        EXPECT_EQ(runVesperal({QStringLiteral("--profile"), profile, QStringLiteral("--export-registry"), target}, nullptr,
+                              &err),
+                  1);
+        EXPECT_TRUE(err.contains(QLatin1String(words))) << err.toStdString();
+        EXPECT_EQ(readAll(profile + QStringLiteral("/registry.db")), content);
+        EXPECT_EQ(QDir(profile).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                  QStringList{QStringLiteral("registry.db")});
+        EXPECT_FALSE(QFileInfo::exists(target));
+    }
 }
 
 } // namespace

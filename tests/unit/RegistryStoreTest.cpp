@@ -5,8 +5,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
+#include <csignal>
 #include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -281,6 +285,97 @@ TEST(RegistryStoreRecovery, AnEmptyFileBecomesTheStoreWithoutBeingMovedAside)
     EXPECT_EQ(store.open(file).status, RegistryStore::OpenStatus::Opened);
     EXPECT_TRUE(store.createKey(Hive::CurrentUser, QStringLiteral("A")));
     EXPECT_TRUE(QDir(dir).entryList({QStringLiteral("registry.db.corrupt-*")}).isEmpty());
+}
+
+QByteArray bytesOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(RegistryStoreReading, OpeningToReadNeverCreatesRepairsOrMovesAnything)
+{
+    const QString dir = freshProfileDir();
+    const QString file = dir + QStringLiteral("/registry.db");
+    RegistryStore store;
+    auto result = store.openForReading(file);
+    EXPECT_EQ(result.status, RegistryStore::OpenStatus::Unavailable);
+    EXPECT_EQ(result.fault, RegistryStore::Fault::Missing);
+    EXPECT_FALSE(QFileInfo::exists(file));
+
+    QFile junk(file);
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write(QByteArray("not a database\n").repeated(500));
+    junk.close();
+    const QByteArray damaged = bytesOf(file);
+    result = store.openForReading(file);
+    EXPECT_EQ(result.status, RegistryStore::OpenStatus::Unavailable);
+    EXPECT_EQ(result.fault, RegistryStore::Fault::Damaged);
+    EXPECT_EQ(bytesOf(file), damaged);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("registry.db")});
+
+    QFile::remove(file);
+    const QByteArray foreign = writeDatabase(file, "CREATE TABLE settings(k, v);");
+    result = store.openForReading(file);
+    EXPECT_EQ(result.fault, RegistryStore::Fault::Foreign);
+    EXPECT_EQ(bytesOf(file), foreign);
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files), QStringList{QStringLiteral("registry.db")});
+
+    // A sound store reads, and refuses writes.
+    QFile::remove(file);
+    {
+        RegistryStore writer;
+        writer.open(file);
+        ASSERT_TRUE(writer.createAndSetValue(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("v"), RegValue::fromDword(4)));
+    }
+    const QByteArray sound = bytesOf(file);
+    EXPECT_EQ(store.openForReading(file).status, RegistryStore::OpenStatus::ReadOnly);
+    EXPECT_EQ(store.query(Hive::CurrentUser, QStringLiteral("K"), QStringLiteral("v"))->dword, 4u);
+    EXPECT_FALSE(store.createKey(Hive::CurrentUser, QStringLiteral("L")));
+    store.close();
+    EXPECT_EQ(bytesOf(file), sound);
+}
+
+TEST(RegistryStoreReading, AWriteCutOffByAKillIsReportedToReadersAndRolledBackByTheNextWriter)
+{
+    const QString file = freshProfileDir() + QStringLiteral("/registry.db");
+    {
+        RegistryStore store;
+        store.open(file);
+        ASSERT_TRUE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("Kept"), QStringLiteral("v"), RegValue::fromDword(1)));
+    }
+    // A child killed in the middle of a transaction large enough to reach the file.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        RegistryStore store;
+        store.open(file);
+        store.transaction([&] {
+            for (int i = 0; i < 3000; ++i)
+                store.createAndSetValue(Hive::CurrentUser, QStringLiteral("Lost\\%1").arg(i), QStringLiteral("v"),
+                                        RegValue::fromBinary(QByteArray(2000, 'x')));
+            ::raise(SIGKILL);
+            return true;
+        });
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_TRUE(QFileInfo::exists(file + QStringLiteral("-journal")));
+
+    RegistryStore reader;
+    const auto read = reader.openForReading(file);
+    EXPECT_EQ(read.status, RegistryStore::OpenStatus::Unavailable);
+    EXPECT_EQ(read.fault, RegistryStore::Fault::Interrupted);
+    EXPECT_TRUE(QFileInfo::exists(file + QStringLiteral("-journal")));
+
+    RegistryStore writer;
+    EXPECT_EQ(writer.open(file).status, RegistryStore::OpenStatus::Opened);
+    EXPECT_EQ(writer.query(Hive::CurrentUser, QStringLiteral("Kept"), QStringLiteral("v"))->dword, 1u);
+    EXPECT_FALSE(writer.keyExists(Hive::CurrentUser, QStringLiteral("Lost")));
+    writer.close();
+    EXPECT_EQ(reader.openForReading(file).status, RegistryStore::OpenStatus::ReadOnly);
 }
 
 TEST(RegistryStoreRecovery, AMissingDirectoryLeavesTheStoreUnavailable)
