@@ -2,15 +2,46 @@
 
 #include "app/Paths.h"
 #include "app/StoreMessages.h"
+#include "platform/BoundedFile.h"
 #include "platform/RegFile.h"
 #include "platform/RegistryStore.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cstdio>
 
 namespace {
+
+// A .reg file of the whole registry of a machine stays well below this; a
+// settings file never comes near it.
+constexpr qint64 kRegFileLimit = 64 * 1024 * 1024;
+
+QString unreadableInput(BoundedFile::Status status, const QString &file)
+{
+    switch (status) {
+    case BoundedFile::Status::Missing:
+        return QCoreApplication::translate("RegistryCommands", "找不到文件 %1, 未导入任何内容.\n"
+                                                               "There is no file %1; nothing was imported.")
+            .arg(file);
+    case BoundedFile::Status::NotAFile:
+        return QCoreApplication::translate("RegistryCommands", "%1 不是普通文件, 未导入任何内容.\n"
+                                                               "%1 is not a regular file; nothing was imported.")
+            .arg(file);
+    case BoundedFile::Status::TooLarge:
+        return QCoreApplication::translate("RegistryCommands", "%1 大于 %2 MB, 不是设置文件, 未导入任何内容.\n"
+                                                               "%1 is larger than %2 MB, too large for a settings file; "
+                                                               "nothing was imported.")
+            .arg(file)
+            .arg(kRegFileLimit / (1024 * 1024));
+    case BoundedFile::Status::Ok:
+    case BoundedFile::Status::Unreadable:
+        break;
+    }
+    return QCoreApplication::translate("RegistryCommands", "无法读取 %1, 未导入任何内容.\n"
+                                                           "%1 cannot be read; nothing was imported.")
+        .arg(file);
+}
 
 void say(FILE *stream, const QString &text)
 {
@@ -28,7 +59,9 @@ bool openForWriting(const Paths &paths, RegistryStore &store)
     if (opened.status == RegistryStore::OpenStatus::Recovered)
         say(stderr, QStringLiteral("vesperal: ") + StoreMessages::recovered(opened.movedTo));
     if (opened.status == RegistryStore::OpenStatus::Unavailable || opened.status == RegistryStore::OpenStatus::ReadOnly) {
-        say(stderr, QStringLiteral("vesperal: ") + StoreMessages::unavailable(paths.registryFile()));
+        say(stderr, QStringLiteral("vesperal: ")
+                        + (opened.fault == RegistryStore::Fault::NotAFile ? StoreMessages::notAFile(paths.registryFile())
+                                                                            : StoreMessages::unavailable(paths.registryFile())));
         return false;
     }
     return true;
@@ -58,12 +91,12 @@ int exportTo(const Paths &paths, const QString &file)
 
 int importFrom(const Paths &paths, const QString &file)
 {
-    QFile in(file);
-    if (!in.open(QIODevice::ReadOnly)) {
-        say(stderr, QStringLiteral("vesperal: cannot read %1: %2").arg(file, in.errorString()));
+    const BoundedFile::Result in = BoundedFile::read(file, kRegFileLimit);
+    if (!in.ok()) {
+        say(stderr, QStringLiteral("vesperal: ") + unreadableInput(in.status, file));
         return 1;
     }
-    const QByteArray content = in.readAll();
+    const QByteArray &content = in.bytes;
     RegistryStore store;
     if (!openForWriting(paths, store))
         return 1;

@@ -24,6 +24,14 @@ inline QString unavailable(const QString &file)
         .arg(file);
 }
 
+inline QString notAFile(const QString &file)
+{
+    return QCoreApplication::translate("StoreMessages",
+                                       "设置文件 %1 不是普通文件, 无法读写设置.\n"
+                                       "The settings file %1 is not a regular file; settings cannot be read or written.")
+        .arg(file);
+}
+
 // Why an export read nothing; the store itself is left as it was.
 inline QString notExported(RegistryStore::Fault fault, const QString &file)
 {
@@ -52,6 +60,8 @@ inline QString notExported(RegistryStore::Fault fault, const QString &file)
                                            "A write to the settings file %1 was cut off; nothing was exported. "
                                            "Start the program once to finish the repair, then export again.")
             .arg(file);
+    case RegistryStore::Fault::NotAFile:
+        return notAFile(file);
     case RegistryStore::Fault::None:
     case RegistryStore::Fault::Unreadable:
         break;

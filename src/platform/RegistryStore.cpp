@@ -8,9 +8,11 @@
 #include <QHash>
 #include <QSet>
 
+#include <cerrno>
 #include <vector>
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -63,6 +65,19 @@ bool isDamage(int code)
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
+// False when the name is taken by something other than a regular file: a
+// pipe would block SQLite's open for ever, a device never ends. The store's
+// journal is opened by name too, so it must pass the same test.
+bool regularOrAbsent(const QString &file)
+{
+    for (const QString &name : {file, file + QStringLiteral("-journal")}) {
+        struct stat info {};
+        if (::stat(QFile::encodeName(name).constData(), &info) == 0 ? !S_ISREG(info.st_mode) : errno != ENOENT)
+            return false;
+    }
+    return true;
+}
+
 QString asideName(const QString &file)
 {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -97,6 +112,10 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
     OpenResult result;
     const QByteArray path = QFile::encodeName(file);
     const bool existed = QFileInfo::exists(file);
+    if (!regularOrAbsent(file)) {
+        result.fault = Fault::NotAFile;
+        return result;
+    }
 
     auto openWith = [&](int flags) {
         if (sqlite3_open_v2(path.constData(), &m_db, flags, nullptr) != SQLITE_OK) {
@@ -162,6 +181,10 @@ RegistryStore::OpenResult RegistryStore::openForReading(const QString &file)
     close();
     m_file = file;
     OpenResult result;
+    if (!regularOrAbsent(file)) {
+        result.fault = Fault::NotAFile;
+        return result;
+    }
     if (!QFileInfo::exists(file)) {
         result.fault = Fault::Missing;
         return result;

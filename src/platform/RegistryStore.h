@@ -30,6 +30,7 @@ public:
     enum class Fault {
         None,
         Missing,     // there is no store file
+        NotAFile,    // the name is taken by a pipe, a directory, a device
         Damaged,     // the file is not a sound database
         Foreign,     // a database of another layout or version
         Interrupted, // a write was cut off and must be rolled back first

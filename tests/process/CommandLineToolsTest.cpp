@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +120,45 @@ TEST(CommandLineTools, ExportOnlyReadsAndFailsWhenThereIsNoSoundStore)
                   QStringList{QStringLiteral("registry.db")});
         EXPECT_FALSE(QFileInfo::exists(target));
     }
+}
+
+TEST(CommandLineTools, PipesAndHugeFilesInTheWayFailAtOnceInsteadOfHanging)
+{
+    // The store's name taken by a pipe: SQLite would wait on it for a writer.
+    const QString profile = freshProfileDir();
+    const QString store = profile + QStringLiteral("/registry.db");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+    const QString good = freshProfileDir() + QStringLiteral("/good.reg");
+    {
+        QFile f(good);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n\"v\"=dword:00000001\n");
+    }
+    QString err;
+    EXPECT_EQ(runVesperal({QStringLiteral("--profile"), profile, QStringLiteral("--export-registry"),
+                           profile + QStringLiteral("/out.reg")},
+                          nullptr, &err),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("is not a regular file"))) << err.toStdString();
+    EXPECT_EQ(runVesperal({QStringLiteral("--profile"), profile, QStringLiteral("--import-registry"), good}, nullptr, &err),
+              1);
+    EXPECT_TRUE(err.contains(QStringLiteral("is not a regular file"))) << err.toStdString();
+
+    // The file to import: a pipe, then a file far larger than any settings.
+    const QString other = freshProfileDir();
+    const QString pipe = other + QStringLiteral("/pipe.reg");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    EXPECT_EQ(runVesperal({QStringLiteral("--profile"), other, QStringLiteral("--import-registry"), pipe}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("is not a regular file"))) << err.toStdString();
+    const QString huge = other + QStringLiteral("/huge.reg");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("Windows Registry Editor Version 5.00\n\n");
+        ASSERT_TRUE(f.resize(65 * 1024 * 1024)); // sparse: no disk is used
+    }
+    EXPECT_EQ(runVesperal({QStringLiteral("--profile"), other, QStringLiteral("--import-registry"), huge}, nullptr, &err), 1);
+    EXPECT_TRUE(err.contains(QStringLiteral("too large"))) << err.toStdString();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -376,6 +377,32 @@ TEST(RegistryStoreReading, AWriteCutOffByAKillIsReportedToReadersAndRolledBackBy
     EXPECT_FALSE(writer.keyExists(Hive::CurrentUser, QStringLiteral("Lost")));
     writer.close();
     EXPECT_EQ(reader.openForReading(file).status, RegistryStore::OpenStatus::ReadOnly);
+}
+
+TEST(RegistryStoreReading, ANameTakenByAPipeOrADirectoryIsRefusedWithoutOpeningIt)
+{
+    const QString dir = freshProfileDir();
+    const QString pipe = dir + QStringLiteral("/pipe.db");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString folder = dir + QStringLiteral("/folder.db");
+    ASSERT_TRUE(QDir(dir).mkdir(QStringLiteral("folder.db")));
+    // A sound store whose journal's name is taken by a pipe.
+    const QString stuck = dir + QStringLiteral("/stuck.db");
+    {
+        RegistryStore store;
+        store.open(stuck);
+    }
+    ASSERT_EQ(::mkfifo(QFile::encodeName(stuck + QStringLiteral("-journal")).constData(), 0600), 0);
+    for (const QString &file : {pipe, folder, stuck}) {
+        RegistryStore store;
+        auto result = store.open(file);
+        EXPECT_EQ(result.status, RegistryStore::OpenStatus::Unavailable);
+        EXPECT_EQ(result.fault, RegistryStore::Fault::NotAFile) << file.toStdString();
+        result = store.openForReading(file);
+        EXPECT_EQ(result.status, RegistryStore::OpenStatus::Unavailable);
+        EXPECT_EQ(result.fault, RegistryStore::Fault::NotAFile) << file.toStdString();
+    }
+    EXPECT_EQ(QDir(dir).entryList({QStringLiteral("*.corrupt-*")}), QStringList());
 }
 
 TEST(RegistryStoreRecovery, AMissingDirectoryLeavesTheStoreUnavailable)
