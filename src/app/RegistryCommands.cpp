@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -106,7 +107,25 @@ int importFrom(const Paths &paths, const QString &file)
         say(stderr, QStringLiteral("vesperal: %1: %2; nothing was imported").arg(where, result.error));
         return 1;
     }
-    say(stdout, QStringLiteral("Imported %1 keys and %2 values from %3").arg(result.keys).arg(result.values).arg(file));
+    say(stdout, QCoreApplication::translate("RegistryCommands", "已从 %3 导入 %1 个键和 %2 个值.\n"
+                                                                "Imported %1 keys and %2 values from %3.")
+                    .arg(result.keys)
+                    .arg(result.values)
+                    .arg(file));
+    if (!result.deleted.isEmpty()) {
+        // Deletions are easy to miss in a file and cannot be undone: each is named.
+        const auto keys = std::count_if(result.deleted.cbegin(), result.deleted.cend(),
+                                        [](const RegFile::Deleted &d) { return d.isKey; });
+        say(stdout, QCoreApplication::translate("RegistryCommands", "导入删除了 %1 个键和 %2 个值:\n"
+                                                                    "The import deleted %1 keys and %2 values:")
+                        .arg(keys)
+                        .arg(result.deleted.size() - keys));
+        for (const RegFile::Deleted &d : result.deleted) {
+            say(stdout, d.isKey ? QStringLiteral("  [%1]").arg(d.key)
+                                : QStringLiteral("  [%1] %2").arg(d.key, d.value.isEmpty() ? QStringLiteral("@")
+                                                                                           : QLatin1Char('"') + d.value + QLatin1Char('"')));
+        }
+    }
     return 0;
 }
 

@@ -277,23 +277,64 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
     return ops;
 }
 
-std::optional<QString> decode(const QByteArray &content)
+// The registry editor writes UTF-16. A file that lost its byte order mark
+// still shows it in its first line: text with a zero byte in every other
+// place, the first of each pair for big-endian, the second for little-endian.
+std::optional<QStringDecoder::Encoding> utf16WithoutMark(const QByteArray &content)
+{
+    bool little = true;
+    bool big = true;
+    qsizetype pairs = 0;
+    for (qsizetype i = 0; i + 1 < content.size() && (little || big); i += 2, ++pairs) {
+        const char a = content[i];
+        const char b = content[i + 1];
+        little = little && a != 0 && b == 0;
+        big = big && a == 0 && b != 0;
+        if ((little && a == '\n') || (big && b == '\n'))
+            break;
+    }
+    if (pairs < 2 || little == big)
+        return std::nullopt;
+    return little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+}
+
+std::optional<QString> decode(const QByteArray &content, QString &why)
 {
     if (content.startsWith("\xff\xfe") || content.startsWith("\xfe\xff")) {
         auto decoder = QStringDecoder(QStringDecoder::Utf16, QStringDecoder::Flag::Stateless);
         // The decoder reads and drops the byte order mark itself.
         QString text = decoder.decode(content);
-        if (decoder.hasError())
+        if (decoder.hasError() || content.size() % 2) {
+            why = QStringLiteral("the file is not valid UTF-16 text");
             return std::nullopt;
+        }
+        return text;
+    }
+    if (const auto encoding = utf16WithoutMark(content)) {
+        auto decoder = QStringDecoder(*encoding, QStringDecoder::Flag::Stateless);
+        QString text = decoder.decode(content);
+        if (decoder.hasError() || content.size() % 2) {
+            why = QCoreApplication::translate("RegFile",
+                                              "文件像是没有字节顺序标记的 UTF-16 文本, 但不是有效的 UTF-16 "
+                                              "(the file looks like UTF-16 without a byte order mark, but is not valid UTF-16)");
+            return std::nullopt;
+        }
         return text;
     }
     auto decoder = QStringDecoder(QStringDecoder::Utf8);
     QString text = decoder.decode(content);
-    if (decoder.hasError())
+    if (decoder.hasError()) {
+        why = QStringLiteral("the file is neither UTF-8 nor UTF-16 text");
         return std::nullopt;
+    }
     if (text.startsWith(QChar(0xfeff)))
         text.remove(0, 1);
     return text;
+}
+
+QString fullPath(Hive hive, const QString &path)
+{
+    return (QStringList{RegistryStore::hiveName(hive)} + RegistryStore::splitPath(path)).join(QLatin1Char('\\'));
 }
 
 } // namespace
@@ -311,9 +352,10 @@ QByteArray exportAll(const RegistryStore &store)
 ImportResult import(RegistryStore &store, const QByteArray &content)
 {
     ImportResult result;
-    const auto text = decode(content);
+    QString why;
+    const auto text = decode(content, why);
     if (!text) {
-        result.error = QStringLiteral("the file is neither UTF-8 nor UTF-16 text");
+        result.error = why;
         return result;
     }
     const auto parsed = parse(*text);
@@ -332,22 +374,42 @@ ImportResult import(RegistryStore &store, const QByteArray &content)
     result.ok = store.transaction([&] {
         for (const Op &op : ops) {
             if (const auto *k = std::get_if<KeyOp>(&op)) {
-                const bool ok = k->remove ? (!store.keyExists(k->hive, k->path) || store.deleteKey(k->hive, k->path))
-                                          : store.createKey(k->hive, k->path);
-                if (!ok)
+                if (!k->remove) {
+                    if (!store.createKey(k->hive, k->path))
+                        return false;
+                    continue;
+                }
+                if (!store.keyExists(k->hive, k->path))
+                    continue;
+                // Everything under the key goes with it: say so, key by key.
+                store.walk(k->hive, k->path, [&](const QString &path, const QList<NamedValue> &values) {
+                    const QString key = fullPath(k->hive, path);
+                    result.deleted << RegFile::Deleted{key, QString(), true};
+                    for (const NamedValue &nv : values)
+                        result.deleted << RegFile::Deleted{key, nv.name, false};
+                });
+                if (!store.deleteKey(k->hive, k->path))
                     return false;
             } else {
                 const auto &v = std::get<ValueOp>(op);
-                const bool ok = v.value ? store.setValue(v.hive, v.path, v.name, *v.value)
-                                        : (!store.query(v.hive, v.path, v.name) || store.deleteValue(v.hive, v.path, v.name));
-                if (!ok)
+                if (v.value) {
+                    if (!store.setValue(v.hive, v.path, v.name, *v.value))
+                        return false;
+                    continue;
+                }
+                if (!store.query(v.hive, v.path, v.name))
+                    continue;
+                if (!store.deleteValue(v.hive, v.path, v.name))
                     return false;
+                result.deleted << RegFile::Deleted{fullPath(v.hive, v.path), v.name, false};
             }
         }
         return true;
     });
-    if (!result.ok)
+    if (!result.ok) {
+        result.deleted.clear(); // rolled back: nothing is gone
         result.error = QStringLiteral("the settings store could not be written");
+    }
     return result;
 }
 

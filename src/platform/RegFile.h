@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 class RegistryStore;
@@ -12,6 +13,14 @@ namespace RegFile {
 // The whole store, every hive, as UTF-8 text.
 QByteArray exportAll(const RegistryStore &store);
 
+// A key or a value an import deleted.
+struct Deleted
+{
+    QString key;   // the full path, hive first
+    QString value; // the value's name, for a value ("" is the default value)
+    bool isKey = false;
+};
+
 struct ImportResult
 {
     bool ok = false;
@@ -19,6 +28,7 @@ struct ImportResult
     QString error;      // what is wrong with it
     int keys = 0;       // keys named by the file
     int values = 0;     // values set or deleted
+    QList<Deleted> deleted; // what was really there and is gone, keys with all they held
 };
 
 // Merges a file into the store. The file is parsed whole before anything is

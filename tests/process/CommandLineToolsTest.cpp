@@ -79,6 +79,27 @@ TEST(CommandLineTools, AMalformedImportNamesTheLineAndWritesNothing)
     EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("Good")));
 }
 
+TEST(CommandLineTools, AnImportSaysWhatItDeleted)
+{
+    const QString profile = freshProfileDir();
+    {
+        RegistryStore store;
+        store.open(profile + QStringLiteral("/registry.db"));
+        store.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\Larkspurware\\Vesperal\\option"),
+                                QStringLiteral("bSound"), RegValue::fromDword(1));
+    }
+    const QString file = profile + QStringLiteral("/wipe.reg");
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Windows Registry Editor Version 5.00\n\n[-HKEY_CURRENT_USER\\Software]\n");
+    f.close();
+    QString out;
+    ASSERT_EQ(runVesperal({QStringLiteral("--profile"), profile, QStringLiteral("--import-registry"), file}, &out), 0);
+    EXPECT_TRUE(out.contains(QStringLiteral("The import deleted 4 keys and 1 values"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("[HKEY_CURRENT_USER\\Software\\Larkspurware\\Vesperal\\option] \"bSound\"")))
+        << out.toStdString();
+}
+
 TEST(CommandLineTools, ExportOnlyReadsAndFailsWhenThereIsNoSoundStore)
 {
     // No profile at all: nothing is created, and the message says why.

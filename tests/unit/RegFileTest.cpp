@@ -209,4 +209,66 @@ TEST(RegFile, ExportWorkGrowsWithTheNumberOfKeysNotWithTheirDepth)
                               << " for " << RegistryStore::kMaxKeyDepth;
 }
 
+TEST(RegFile, Utf16WithoutAByteOrderMarkIsReadToo)
+{
+    const QString file = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                        "[HKEY_CURRENT_USER\\Software\\中文]\r\n\"名\"=\"值\"\r\n");
+    QByteArray little;
+    QByteArray big;
+    for (const QChar c : file) {
+        little += char(c.unicode() & 0xff);
+        little += char(c.unicode() >> 8);
+        big += char(c.unicode() >> 8);
+        big += char(c.unicode() & 0xff);
+    }
+    for (const QByteArray &content : {little, big}) {
+        Stores s;
+        const auto result = RegFile::import(s.a, content);
+        ASSERT_TRUE(result.ok) << result.line << ": " << result.error.toStdString();
+        EXPECT_EQ(s.a.query(Hive::CurrentUser, QStringLiteral("Software\\中文"), QStringLiteral("名"))->text,
+                  QStringLiteral("值"));
+    }
+    // Cut in the middle of a character: named for what it seems to be.
+    Stores s;
+    const auto result = RegFile::import(s.a, little.left(little.size() - 1));
+    EXPECT_FALSE(result.ok);
+    EXPECT_TRUE(result.error.contains(QLatin1String("UTF-16 without a byte order mark"))) << result.error.toStdString();
+}
+
+TEST(RegFile, ImportNamesEverythingItDeleted)
+{
+    Stores s;
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\App"), QStringLiteral("x"), RegValue::fromDword(1));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\App"), QString(), RegValue::fromDword(2));
+    s.a.createAndSetValue(Hive::CurrentUser, QStringLiteral("Software\\App\\Sub"), QStringLiteral("z"), RegValue::fromDword(3));
+    s.a.createAndSetValue(Hive::LocalMachine, QStringLiteral("Other"), QStringLiteral("w"), RegValue::fromDword(4));
+    s.a.createAndSetValue(Hive::LocalMachine, QStringLiteral("Other"), QStringLiteral("kept"), RegValue::fromDword(5));
+    const auto result = RegFile::import(s.a, "Windows Registry Editor Version 5.00\n\n"
+                                             "[-HKEY_CURRENT_USER\\software]\n"
+                                             "[-HKEY_CURRENT_USER\\NotThere]\n"
+                                             "[HKEY_LOCAL_MACHINE\\Other]\n"
+                                             "\"W\"=-\n"
+                                             "\"absent\"=-\n");
+    ASSERT_TRUE(result.ok) << result.error.toStdString();
+    QStringList deleted;
+    for (const RegFile::Deleted &d : result.deleted)
+        deleted << (d.isKey ? d.key : d.key + QStringLiteral(" : ") + d.value);
+    EXPECT_EQ(deleted, (QStringList{QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                                    QStringLiteral("HKEY_CURRENT_USER\\Software\\App"),
+                                    QStringLiteral("HKEY_CURRENT_USER\\Software\\App : x"),
+                                    QStringLiteral("HKEY_CURRENT_USER\\Software\\App : "),
+                                    QStringLiteral("HKEY_CURRENT_USER\\Software\\App\\Sub"),
+                                    QStringLiteral("HKEY_CURRENT_USER\\Software\\App\\Sub : z"),
+                                    QStringLiteral("HKEY_LOCAL_MACHINE\\Other : W")}));
+    EXPECT_TRUE(s.a.query(Hive::LocalMachine, QStringLiteral("Other"), QStringLiteral("kept")));
+
+    // A failed import deleted nothing, and says so.
+    const auto failed = RegFile::import(s.a, "Windows Registry Editor Version 5.00\n\n"
+                                             "[-HKEY_LOCAL_MACHINE\\Other]\n"
+                                             "[HKEY_CURRENT_USER\\Software\\" + QByteArray(300, 'n') + "]\n");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_TRUE(failed.deleted.isEmpty());
+    EXPECT_TRUE(s.a.query(Hive::LocalMachine, QStringLiteral("Other"), QStringLiteral("kept")));
+}
+
 } // namespace
