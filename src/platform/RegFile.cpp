@@ -66,18 +66,21 @@ QString formatValue(const NamedValue &nv)
     return {};
 }
 
-void exportHive(const RegistryStore &store, Hive hive, QString &out)
+// Each key is turned into UTF-8 as it is written, so the whole text is held
+// once, not also as UTF-16.
+void exportHive(const RegistryStore &store, Hive hive, QByteArray &out)
 {
     store.walk(hive, QString(), [&](const QString &path, const QList<NamedValue> &values) {
         if (path.isEmpty() && values.isEmpty())
             return;
-        out += QLatin1Char('[') + RegistryStore::hiveName(hive);
+        QString section = QLatin1Char('[') + RegistryStore::hiveName(hive);
         if (!path.isEmpty())
-            out += QLatin1Char('\\') + path;
-        out += QLatin1String("]\n");
+            section += QLatin1Char('\\') + path;
+        section += QLatin1String("]\n");
         for (const NamedValue &nv : values)
-            out += formatValue(nv) + QLatin1Char('\n');
-        out += QLatin1Char('\n');
+            section += formatValue(nv) + QLatin1Char('\n');
+        section += QLatin1Char('\n');
+        out += section.toUtf8();
     });
 }
 
@@ -343,10 +346,10 @@ namespace RegFile {
 
 QByteArray exportAll(const RegistryStore &store)
 {
-    QString out = kHeader + QLatin1String("\n\n");
+    QByteArray out = (kHeader + QLatin1String("\n\n")).toUtf8();
     for (Hive hive : {Hive::CurrentUser, Hive::LocalMachine, Hive::ClassesRoot})
         exportHive(store, hive, out);
-    return out.toUtf8();
+    return out;
 }
 
 ImportResult import(RegistryStore &store, const QByteArray &content)
