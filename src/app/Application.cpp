@@ -86,24 +86,29 @@ bool Application::start()
 
     openStore();
     std::unique_ptr<CStartupLogo> logo;
-    const QString logoFile = CStartupLogo::chooseImage(m_registry, m_paths.dataDir());
-    logo = std::make_unique<CStartupLogo>(logoFile);
-    logo->showNow();
+    QString lowVersion;
+    {
+        // A first start writes a few defaults: one wait for the disk for all.
+        RegistryStore::Batch batch(m_registry);
+        const QString logoFile = CStartupLogo::chooseImage(m_registry, m_paths.dataDir());
+        logo = std::make_unique<CStartupLogo>(logoFile);
+        logo->showNow();
 
-    m_switches.load(m_settings);
-    if (m_switches.bSilent) {
-        m_registry.createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain),
-                                     QLatin1String(mirrored::kDisableScriptDebugger),
-                                     RegValue::fromText(QStringLiteral("yes")));
+        m_switches.load(m_settings);
+        if (m_switches.bSilent) {
+            m_registry.createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain),
+                                         QLatin1String(mirrored::kDisableScriptDebugger),
+                                         RegValue::fromText(QStringLiteral("yes")));
+        }
+        m_addresses = MakerAddresses::load(m_settings);
+        lowVersion = BuildStamp::check(m_settings, m_addresses.download);
     }
-    m_addresses = MakerAddresses::load(m_settings);
 
     // The engine takes the session's proxy when its network starts, which
     // the first Page does: the saved proxy has to be in place before it.
     applySavedProxy();
     createFrame();
 
-    const QString lowVersion = BuildStamp::check(m_settings, m_addresses.download);
     if (!lowVersion.isEmpty())
         m_messages.tell(logo.get(), lowVersion, MessageBoxes::Icon::Warning);
 

@@ -311,7 +311,9 @@ bool RegistryStore::begin()
 {
     if (!m_db || !m_writable)
         return false;
-    if (m_depth == 0 && sqlite::execute(m_db, "BEGIN IMMEDIATE") != SQLITE_OK)
+    // Inside another transaction a savepoint keeps this one all or nothing.
+    const QByteArray statement = m_depth == 0 ? QByteArray("BEGIN IMMEDIATE") : "SAVEPOINT s" + QByteArray::number(m_depth);
+    if (sqlite::execute(m_db, statement.constData()) != SQLITE_OK)
         return false;
     ++m_depth;
     return true;
@@ -319,8 +321,13 @@ bool RegistryStore::begin()
 
 bool RegistryStore::commit(bool ok)
 {
-    if (--m_depth > 0)
+    if (--m_depth > 0) {
+        const QByteArray name = "s" + QByteArray::number(m_depth);
+        if (!ok)
+            sqlite::execute(m_db, ("ROLLBACK TO " + name).constData());
+        sqlite::execute(m_db, ("RELEASE " + name).constData());
         return ok;
+    }
     if (ok && sqlite::execute(m_db, "COMMIT") == SQLITE_OK)
         return true;
     sqlite::execute(m_db, "ROLLBACK");
@@ -344,6 +351,18 @@ RegistryStore::PathProblem RegistryStore::checkPath(const QString &path)
             return PathProblem::NameTooLong;
     }
     return PathProblem::None;
+}
+
+RegistryStore::Batch::Batch(RegistryStore &store)
+    : m_store(store)
+    , m_open(store.begin())
+{
+}
+
+RegistryStore::Batch::~Batch()
+{
+    if (m_open)
+        m_store.commit(true);
 }
 
 QStringList RegistryStore::splitPath(const QString &path)

@@ -88,6 +88,21 @@ public:
     // Runs several writes as one transaction: all of them land or none.
     bool transaction(const std::function<bool()> &work);
 
+    // Gathers the writes made while it lives into one commit (one wait for
+    // the disk instead of one each), when the store can be written at all.
+    class Batch
+    {
+    public:
+        explicit Batch(RegistryStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        RegistryStore &m_store;
+        bool m_open;
+    };
+
     // The registry's own limits on key paths, which every create enforces.
     static constexpr int kMaxKeyDepth = 512;       // levels below the hive
     static constexpr int kMaxKeyNameLength = 255; // characters of one key name

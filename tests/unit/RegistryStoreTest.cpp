@@ -168,6 +168,30 @@ TEST_F(RegistryStoreTest, TransactionIsAllOrNothing)
     EXPECT_TRUE(store.keyExists(Hive::CurrentUser, QStringLiteral("T")));
 }
 
+TEST_F(RegistryStoreTest, ABatchCommitsOnceAndKeepsInnerTransactionsAllOrNothing)
+{
+    {
+        RegistryStore::Batch batch(store);
+        EXPECT_TRUE(store.createAndSetValue(Hive::CurrentUser, QStringLiteral("B"), QStringLiteral("a"),
+                                            RegValue::fromDword(1)));
+        // A transaction that fails inside the batch takes back its own writes only.
+        EXPECT_FALSE(store.transaction([&] {
+            store.createAndSetValue(Hive::CurrentUser, QStringLiteral("B\\Inner"), QStringLiteral("x"),
+                                    RegValue::fromDword(2));
+            return false;
+        }));
+        // Another connection sees nothing before the batch ends.
+        RegistryStore other;
+        other.attach(store.fileName());
+        EXPECT_FALSE(other.keyExists(Hive::CurrentUser, QStringLiteral("B")));
+    }
+    EXPECT_TRUE(store.keyExists(Hive::CurrentUser, QStringLiteral("B")));
+    EXPECT_FALSE(store.keyExists(Hive::CurrentUser, QStringLiteral("B\\Inner")));
+    RegistryStore other;
+    ASSERT_TRUE(other.attach(store.fileName()));
+    EXPECT_EQ(other.query(Hive::CurrentUser, QStringLiteral("B"), QStringLiteral("a"))->dword, 1u);
+}
+
 TEST_F(RegistryStoreTest, ValuesSurviveReopening)
 {
     ASSERT_TRUE(store.createAndSetValue(Hive::ClassesRoot, QStringLiteral(".htm"), QString(),
