@@ -72,6 +72,11 @@ protected:
         if (!QTest::qWaitFor([&] { return browser.storedPages().size() == wanted; }, 10000))
             return testing::AssertionFailure()
                 << "open Pages: " << browser.storedPages().join(QLatin1Char(' ')).toStdString();
+        // A hand-off brings the window up: keys sent before the desktop has
+        // given it the focus again would go elsewhere.
+        if (!QTest::qWaitFor([&] { return x().activeWindow() == browser.window(); }, 10000))
+            return testing::AssertionFailure() << "the window did not get the focus back after the hand-offs";
+        QTest::qWait(200);
         return testing::AssertionSuccess();
     }
 
