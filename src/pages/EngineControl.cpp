@@ -19,7 +19,19 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
+#include <sys/stat.h>
+
 namespace {
+
+// A local file the engine can read to its end: a regular file or a folder
+// (or nothing at all, which the engine reports as missing).
+bool isLoadableLocalFile(const QString &path)
+{
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return true;
+    return S_ISREG(info.st_mode) || S_ISDIR(info.st_mode);
+}
 
 QString inputScriptSource()
 {
@@ -148,6 +160,17 @@ void EngineControl::navigate(const QString &address)
         return;
     }
     m_blankQueued = false;
+    if (m_requested.isLocalFile() && !isLoadableLocalFile(m_requested.toLocalFile())) {
+        // A pipe or a device would keep the engine waiting for good, and
+        // the program's end with it: the load fails as a missing page does.
+        QTimer::singleShot(0, this, [this] {
+            emit beforeNavigate2(Frame::Top);
+            emit navigateError(Frame::Top);
+            emit progressChange(-1, 0);
+            emit documentComplete(Frame::Top);
+        });
+        return;
+    }
     m_engineStarted = true;
     m_page->load(m_requested);
 }

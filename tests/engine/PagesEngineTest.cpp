@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <memory>
 #include <optional>
 
@@ -342,6 +344,21 @@ TEST_F(PagesEngineTest, AFailedLoadShowsTheErrorGlyphUntilTheNextLoad)
     EXPECT_EQ(frame.address, server.url(QStringLiteral("/target")));
     // The progress pane goes once the load is over.
     EXPECT_TRUE(QTest::qWaitFor([&] { return frame.progress.second == 0; }, kWait));
+}
+
+TEST_F(PagesEngineTest, ALocalPipeIsNotLoadedAndNothingWaitsForIt)
+{
+    // A pipe named like a page would keep the engine, and the program's end,
+    // waiting for a writer that never comes.
+    const QString fifo = freshProfileDir() + QStringLiteral("/page.html");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    openFirst(QStringLiteral("/target"));
+    host->OpenInCurrentPage(QUrl::fromLocalFile(fifo).toString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Error; }, kWait));
+    EXPECT_EQ(page(0)->tabImage(), 6);
+    // The next address loads as usual.
+    host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Normal; }, kWait));
 }
 
 TEST_F(PagesEngineTest, AnInnerFrameLoadingLeavesThePageLoaded)
