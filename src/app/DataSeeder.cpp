@@ -91,7 +91,8 @@ DataSeeder::Result DataSeeder::seed(const QString &shippedDir, const QString &da
         const QByteArray shippedHash = fileHash(source);
         const QByteArray recorded = manifest.value(relative).toString().toLatin1();
 
-        if (QFileInfo::exists(target)) {
+        const bool exists = QFileInfo::exists(target);
+        if (exists) {
             if (recorded == shippedHash)
                 continue; // as shipped, nothing new
             const QByteArray current = fileHash(target);
@@ -109,7 +110,7 @@ DataSeeder::Result DataSeeder::seed(const QString &shippedDir, const QString &da
             result.ok = false;
             continue;
         }
-        copies.append({relative, target, shippedHash, QFileInfo::exists(target)});
+        copies.append({relative, target, shippedHash, exists});
     }
 
     // The copies reach the disk before any of them takes its name, and the

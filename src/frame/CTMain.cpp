@@ -178,7 +178,7 @@ void CTMain::buildActions()
         action->setStatusTip(info.prompt);
         action->setCheckable(info.checkable);
         if (!info.icon.isEmpty()) {
-            // The desktop's icon, else the style's; looked up at first drawing.
+            // The desktop's icon, else the style's picture; looked up at first drawing.
             action->setIcon(LazyIconEngine::icon(
                 [name = info.icon, fallback = info.fallback] { return themeIcon(name, fallback); }));
         }
