@@ -48,6 +48,8 @@ TEST(PopupRuleTest, LabelsFromTheClickedText)
     EXPECT_EQ(PopupRule::tabLabel(QStringLiteral("News")), QStringLiteral("News..."));
     EXPECT_EQ(PopupRule::tabLabel(QStringLiteral("abc")), QStringLiteral("abc..."));
     EXPECT_EQ(PopupRule::tabLabel(QStringLiteral("123456789")), QStringLiteral("123456789..."));
+    EXPECT_EQ(PopupRule::tabLabel(QStringLiteral("1234567890")), QStringLiteral("1234567890"));
+    EXPECT_EQ(PopupRule::tabLabel(QStringLiteral(" 123456789 ")), QStringLiteral("123456789...")); // blanks do not count
     EXPECT_EQ(PopupRule::tabLabel(QStringLiteral(" Twelve chars ")), QStringLiteral("Twelve chars"));
     EXPECT_EQ(PopupRule::tabLabel(QStringLiteral("新闻中心")), QStringLiteral("新闻中心..."));
 }
