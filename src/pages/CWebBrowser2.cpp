@@ -42,7 +42,7 @@ void CWebBrowser2::setTabLabel(const QString &label)
     emit tabChanged(this);
 }
 
-void CWebBrowser2::setTabImage(int image)
+void CWebBrowser2::setTabImage(TabGlyph image)
 {
     if (image == m_tabImage)
         return;

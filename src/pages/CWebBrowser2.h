@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/BrowserControl.h"
+#include "pages/TabGlyph.h"
 
 #include <QObject>
 #include <QString>
@@ -37,9 +38,9 @@ public:
 
     // What the Page's tab shows.
     QString tabLabel() const { return m_tabLabel; }
-    int tabImage() const { return m_tabImage; }
+    TabGlyph tabImage() const { return m_tabImage; }
     void setTabLabel(const QString &label);
-    void setTabImage(int image);
+    void setTabImage(TabGlyph image);
     // Made for a window: the label from the link stays over "about:blank" titles.
     void keepWindowLabel() { m_keepsWindowLabel = true; }
 
@@ -74,7 +75,7 @@ private:
     std::unique_ptr<BrowserControl> m_control;
     PageHost &m_host;
     QString m_tabLabel;
-    int m_tabImage = 0;
+    TabGlyph m_tabImage = TabGlyph::Loading;
     bool m_keepsWindowLabel = false;
     QString m_deferred;
 };

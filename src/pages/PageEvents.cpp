@@ -48,7 +48,7 @@ void CWebBrowser2::onBeforeNavigate2(BrowserControl::Frame frame)
     if (state == Error)
         state = Normal;
     if (!isLocked())
-        setTabImage(0);
+        setTabImage(TabGlyph::Loading);
 }
 
 void CWebBrowser2::onNavigateError(BrowserControl::Frame frame)
@@ -57,7 +57,7 @@ void CWebBrowser2::onNavigateError(BrowserControl::Frame frame)
         return;
     pending = true;
     state = Error;
-    setTabImage(0);
+    setTabImage(TabGlyph::Loading);
 }
 
 void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
@@ -76,7 +76,7 @@ void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
         }
     }
     if (!isLocked())
-        setTabImage(1);
+        setTabImage(TabGlyph::DocumentLoading);
 }
 
 void CWebBrowser2::onDocumentComplete(BrowserControl::Frame frame)
@@ -87,9 +87,9 @@ void CWebBrowser2::onDocumentComplete(BrowserControl::Frame frame)
     if (isLocked())
         return;
     if (state == Error)
-        setTabImage(6);
+        setTabImage(TabGlyph::ErrorPage);
     else
-        setTabImage(isActive() ? 3 : 2);
+        setTabImage(isActive() ? TabGlyph::LoadedActive : TabGlyph::Loaded);
 }
 
 void CWebBrowser2::onTitleChange(const QString &text)

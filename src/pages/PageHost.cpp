@@ -48,7 +48,7 @@ std::unique_ptr<CWebBrowser2> PageHost::makePage(const QString &label)
     m_stack->addWidget(control->widget());
     auto page = std::make_unique<CWebBrowser2>(std::move(control), *this);
     page->setTabLabel(label);
-    page->setTabImage(0);
+    page->setTabImage(TabGlyph::Loading);
     return page;
 }
 
@@ -128,7 +128,7 @@ CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label,
     if (whenShown && !address.isEmpty()) {
         page->deferLoad(address);
         page->setTabLabel(address);
-        page->setTabImage(2); // not loading
+        page->setTabImage(TabGlyph::Loaded); // not loading
     }
     m_list.insert(m_list.count(), std::move(owned));
     if (!page->isLoadDeferred())
@@ -153,8 +153,8 @@ void PageHost::makeCurrent(int index)
 {
     CWebBrowser2 *was = m_list.active();
     // The glyph of a loaded Page that is no longer the active one.
-    if (was && was->index != index && was->tabImage() == 3)
-        was->setTabImage(2);
+    if (was && was->index != index && was->tabImage() == TabGlyph::LoadedActive)
+        was->setTabImage(TabGlyph::Loaded);
     m_list.setCurrent(index);
 }
 
@@ -173,7 +173,7 @@ void PageHost::selectTab(int index)
     if (!page)
         return;
     if (page->state != CWebBrowser2::Error && !page->isLocked())
-        page->setTabImage(3);
+        page->setTabImage(TabGlyph::LoadedActive);
     showPage(page);
     m_services.frame.setAddressText(page->address());
     page->control()->widget()->setFocus();
@@ -190,7 +190,7 @@ void PageHost::bringUp(int index, bool focus)
     if (focus)
         page->control()->widget()->setFocus();
     if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
-        page->setTabImage(3);
+        page->setTabImage(TabGlyph::LoadedActive);
     showPage(page);
     m_services.frame.setFrameTitle(page->title);
 }
@@ -410,7 +410,7 @@ void PageHost::toggleLock(int index)
         return;
     }
     page->state = CWebBrowser2::Locked;
-    page->setTabImage(7);
+    page->setTabImage(TabGlyph::Locked);
 }
 
 void PageHost::unlock(int index)
@@ -419,7 +419,7 @@ void PageHost::unlock(int index)
     if (!page || !page->isLocked())
         return;
     page->state = CWebBrowser2::Normal;
-    page->setTabImage(isActive(page) ? 3 : 2);
+    page->setTabImage(isActive(page) ? TabGlyph::LoadedActive : TabGlyph::Loaded);
 }
 
 void PageHost::refreshPage(int index, int level)
@@ -486,7 +486,7 @@ void PageHost::openTextInTab(int index, const QString &text)
     if (!page || DroppedFile::isScript(text) || text.trimmed().isEmpty())
         return;
     page->setTabLabel(QStringLiteral("loading..."));
-    page->setTabImage(3);
+    page->setTabImage(TabGlyph::LoadedActive);
     page->control()->navigate(text.trimmed());
 }
 

@@ -47,16 +47,17 @@ TabStrip::TabStrip(PageHost &host, QWidget *parent)
     connect(&list, &PageList::tabChanged, this, [this](int index) { update(tabRect(index)); });
 }
 
-QPixmap TabStrip::glyph(int image)
+QPixmap TabStrip::glyph(TabGlyph image)
 {
     static const QPixmap strip = [] {
         QPixmap pixmap(QStringLiteral(":/tabglyphs.png"));
         pixmap.setMask(pixmap.createMaskFromColor(QColor(255, 0, 255)));
         return pixmap;
     }();
-    if (image < 0 || image > 9)
+    const int n = static_cast<int>(image);
+    if (n < 0 || n >= kTabGlyphCount)
         return {};
-    return strip.copy(image * 10, 0, 10, 10);
+    return strip.copy(n * 10, 0, 10, 10);
 }
 
 void TabStrip::setTabsOnTop(bool onTop)
@@ -125,16 +126,17 @@ void TabStrip::resizeEvent(QResizeEvent *event)
     fit(TabGeometry::Fit::Resize);
 }
 
-int TabStrip::glyphShown(int index) const
+std::optional<TabGlyph> TabStrip::glyphShown(int index) const
 {
     CWebBrowser2 *page = m_host.list().at(index);
     if (!page)
-        return -1;
+        return std::nullopt;
     const bool locked = page->isLocked();
+    const TabGlyph pressed = locked ? TabGlyph::UnlockPressed : TabGlyph::ClosePressed;
     if (index == m_pressedGlyph && m_leftHeld)
-        return locked ? 8 : 4;
+        return pressed;
     if (index == m_litGlyph)
-        return m_leftHeld ? (locked ? 8 : 4) : (locked ? 9 : 5);
+        return m_leftHeld ? pressed : locked ? TabGlyph::UnlockHot : TabGlyph::CloseHot;
     return page->tabImage();
 }
 
@@ -180,7 +182,7 @@ void TabStrip::paintTab(QPainter &painter, int index)
         painter.drawLine(body.left() + 1, y, body.right() - 1, y);
     }
 
-    painter.drawPixmap(item.left() + 4, item.top() + 5, glyph(glyphShown(index)));
+    painter.drawPixmap(item.left() + 4, item.top() + 5, glyph(*glyphShown(index)));
 
     const QRect textRect = item.adjusted(kTextLeft, 0, -4, 0);
     QFont font = painter.font();

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "pages/TabGeometry.h"
+#include "pages/TabGlyph.h"
 
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
+
+#include <optional>
 
 class PageHost;
 
@@ -30,15 +33,15 @@ public:
     int hotTab() const { return m_hotTab; }
     int pressedGlyph() const { return m_pressedGlyph; }
     // The glyph drawn for a tab now, with presses and the mouse counted.
-    int glyphShown(int index) const;
+    std::optional<TabGlyph> glyphShown(int index) const;
     // The tool tip for a point over the strip.
     QString toolTipAt(const QPoint &point) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
-    // The glyph strip: ten 10x10 pictures.
-    static QPixmap glyph(int image);
+    // One 10x10 picture of the glyph strip.
+    static QPixmap glyph(TabGlyph image);
 
 signals:
     // The tab menu is asked for at a place on the screen; the menu tab is set.

@@ -16,6 +16,7 @@
 #include "LoopbackHttpServer.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
+#include "TabGlyphPrinter.h"
 #include "TestEnvironment.h"
 
 #include <QFile>
@@ -267,7 +268,7 @@ TEST_F(PagesEngineTest, ABlankPageIsLoadedAtOnceAndAnAddressRightAfterWins)
     EXPECT_EQ(page(0)->address(), QStringLiteral("about:blank"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return frame.addressFocused > 0; }, kWait));
     EXPECT_FALSE(page(0)->isLoading());
-    EXPECT_EQ(page(0)->tabImage(), 3);
+    EXPECT_EQ(page(0)->tabImage(), TabGlyph::LoadedActive);
 
     // A second blank Page, told at once to load an address: the blank load's
     // events must not end the real load early.
@@ -278,7 +279,7 @@ TEST_F(PagesEngineTest, ABlankPageIsLoadedAtOnceAndAnAddressRightAfterWins)
     QTest::qWait(0);
     ASSERT_TRUE(waitForLoad(control(1)->page(), kWait));
     EXPECT_EQ(made->tabLabel(), QStringLiteral("Target page"));
-    EXPECT_EQ(made->tabImage(), 3);
+    EXPECT_EQ(made->tabImage(), TabGlyph::LoadedActive);
     EXPECT_FALSE(made->isLoading());
     EXPECT_FALSE(control(1)->canGoBack()); // no blank entry before it
 }
@@ -325,20 +326,20 @@ TEST_F(PagesEngineTest, AFailedLoadShowsTheErrorGlyphUntilTheNextLoad)
     closed.close();
 
     openFirst(QStringLiteral("/target"));
-    EXPECT_EQ(page(0)->tabImage(), 3);
-    QList<int> glyphs;
+    EXPECT_EQ(page(0)->tabImage(), TabGlyph::LoadedActive);
+    QList<TabGlyph> glyphs;
     QObject::connect(page(0), &CWebBrowser2::tabChanged, page(0), [&](CWebBrowser2 *p) {
         if (glyphs.isEmpty() || glyphs.last() != p->tabImage())
             glyphs << p->tabImage();
     });
     host->OpenInCurrentPage(dead);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == 6; }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == TabGlyph::ErrorPage; }, kWait));
     EXPECT_EQ(page(0)->state, CWebBrowser2::Error);
-    EXPECT_EQ(glyphs.first(), 0);
-    EXPECT_EQ(glyphs.last(), 6);
+    EXPECT_EQ(glyphs.first(), TabGlyph::Loading);
+    EXPECT_EQ(glyphs.last(), TabGlyph::ErrorPage);
 
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == 3; }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == TabGlyph::LoadedActive; }, kWait));
     EXPECT_EQ(page(0)->state, CWebBrowser2::Normal);
     EXPECT_EQ(frame.title, QStringLiteral("Target page"));
     EXPECT_EQ(frame.address, server.url(QStringLiteral("/target")));
@@ -355,7 +356,7 @@ TEST_F(PagesEngineTest, ALocalPipeIsNotLoadedAndNothingWaitsForIt)
     openFirst(QStringLiteral("/target"));
     host->OpenInCurrentPage(QUrl::fromLocalFile(fifo).toString());
     ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Error; }, kWait));
-    EXPECT_EQ(page(0)->tabImage(), 6);
+    EXPECT_EQ(page(0)->tabImage(), TabGlyph::ErrorPage);
     // The next address loads as usual.
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
     EXPECT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Normal; }, kWait));
@@ -377,7 +378,7 @@ TEST_F(PagesEngineTest, AnInnerFrameLoadingLeavesThePageLoaded)
     QTest::qWait(300);
     EXPECT_EQ(topStarts, 0);
     EXPECT_FALSE(page(0)->isLoading());
-    EXPECT_EQ(page(0)->tabImage(), 3);
+    EXPECT_EQ(page(0)->tabImage(), TabGlyph::LoadedActive);
     EXPECT_EQ(page(0)->tabLabel(), QStringLiteral("Outer"));
 }
 

@@ -10,6 +10,7 @@
 #include "FakeControl.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
+#include "TabGlyphPrinter.h"
 #include "TestEnvironment.h"
 
 #include <QUrl>

@@ -107,34 +107,34 @@ TEST_F(PageEventsTest, LoadStatesDriveTheTabGlyph)
 {
     open({"b"});
     FakeControl *b = fake(1);
-    QList<int> glyphs;
+    QList<TabGlyph> glyphs;
     QObject::connect(page(1), &CWebBrowser2::tabChanged, [&](CWebBrowser2 *p) {
         if (glyphs.isEmpty() || glyphs.last() != p->tabImage())
             glyphs << p->tabImage();
     });
 
-    // A failed navigation: 0 until the error page is complete, then 6.
+    // A failed navigation: loading until the error page is complete.
     emit b->beforeNavigate2(BrowserControl::Frame::Top);
     emit b->navigateError(BrowserControl::Frame::Top);
     emit b->documentComplete(BrowserControl::Frame::Inner); // an inner frame ends nothing
     EXPECT_TRUE(page(1)->isLoading());
     emit b->documentComplete(BrowserControl::Frame::Top);
-    EXPECT_EQ(glyphs, (QList<int>{0, 6}));
+    EXPECT_EQ(glyphs, (QList<TabGlyph>{TabGlyph::Loading, TabGlyph::ErrorPage}));
     EXPECT_EQ(page(1)->state, CWebBrowser2::Error);
     EXPECT_FALSE(page(1)->isLoading());
 
-    // The next navigation clears the error; a background Page ends on 2.
+    // The next navigation clears the error; a background Page ends on loaded.
     glyphs.clear();
     b->finishLoad(url("b"), QStringLiteral("B"));
-    EXPECT_EQ(glyphs, (QList<int>{0, 1, 2}));
+    EXPECT_EQ(glyphs, (QList<TabGlyph>{TabGlyph::Loading, TabGlyph::DocumentLoading, TabGlyph::Loaded}));
     EXPECT_EQ(page(1)->state, CWebBrowser2::Normal);
     EXPECT_EQ(page(1)->tabLabel(), QStringLiteral("B"));
 
     // Locked Pages keep their glyph; an error unlocks them.
     host->toggleLock(1);
-    glyphs = {7};
+    glyphs = {TabGlyph::Locked};
     b->finishLoad(url("b"));
-    EXPECT_EQ(glyphs, QList<int>{7});
+    EXPECT_EQ(glyphs, QList<TabGlyph>{TabGlyph::Locked});
     emit b->beforeNavigate2(BrowserControl::Frame::Top);
     emit b->navigateError(BrowserControl::Frame::Top);
     EXPECT_EQ(page(1)->state, CWebBrowser2::Error);
@@ -168,8 +168,8 @@ TEST_F(PageEventsTest, OnlyTheActivePageSpeaksToTheFrame)
 
     host->SelectPage(1);
     EXPECT_EQ(frame.title, QStringLiteral("Page B"));
-    EXPECT_EQ(page(0)->tabImage(), 2);
-    EXPECT_EQ(page(1)->tabImage(), 3);
+    EXPECT_EQ(page(0)->tabImage(), TabGlyph::Loaded);
+    EXPECT_EQ(page(1)->tabImage(), TabGlyph::LoadedActive);
 }
 
 TEST_F(PageEventsTest, OneClickLetsOneWindowThroughWithTheLinkTextAsLabel)

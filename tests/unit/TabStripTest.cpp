@@ -62,7 +62,7 @@ TEST_F(TabStripTest, AClickSelectsAndCtrlClickOrTheCloseGlyphCloses)
 
     // Pressed on one glyph, released on another: nothing closes.
     QTest::mousePress(window(), Qt::LeftButton, {}, glyphOf(0));
-    EXPECT_EQ(strip->glyphShown(0), 4);
+    EXPECT_EQ(strip->glyphShown(0), TabGlyph::ClosePressed);
     QTest::mouseRelease(window(), Qt::LeftButton, {}, glyphOf(2));
     EXPECT_EQ(state(), "a c d*");
 
@@ -77,10 +77,10 @@ TEST_F(TabStripTest, TheGlyphOfALockedTabUnlocksIt)
     EXPECT_EQ(strip->toolTipAt(glyphOf(2)), QStringLiteral("Unlock"));
     EXPECT_EQ(strip->toolTipAt(glyphOf(1)), QStringLiteral("Close"));
     QTest::mousePress(window(), Qt::LeftButton, {}, glyphOf(2));
-    EXPECT_EQ(strip->glyphShown(2), 8);
+    EXPECT_EQ(strip->glyphShown(2), TabGlyph::UnlockPressed);
     QTest::mouseRelease(window(), Qt::LeftButton, {}, glyphOf(2));
     EXPECT_EQ(state(), "a* b c d e");
-    EXPECT_EQ(page(2)->tabImage(), 2); // unlocked, not the active Page
+    EXPECT_EQ(page(2)->tabImage(), TabGlyph::Loaded); // unlocked, not the active Page
     QTest::mouseClick(window(), Qt::LeftButton, Qt::ControlModifier, middleOf(2));
     EXPECT_EQ(state(), "a* b d e");
 }
