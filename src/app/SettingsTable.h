@@ -55,6 +55,8 @@ inline constexpr TextSetting oldshell{"settings", "oldshell", ""};
 
 // startup, navigate
 inline constexpr IntSetting startuptype{"startup", "startuptype", 2};
+// What startuptype holds: the Pages a start opens.
+enum class StartupType { Blank = 1, LastVisit = 2, Home = 3, UrlList = 4 };
 // Pages restored from the last exit load when first shown, not all at start.
 inline constexpr IntSetting LoadWhenShown{"startup", "LoadWhenShown", 0};
 inline constexpr BinarySetting lastvisit{"navigate", "lastvisit"};
@@ -101,6 +103,13 @@ inline constexpr IntSetting cleanAll{"cleandlg", "ALL", 0};
 // UISettings: the bars' layout, as the window saves it, and the text labels
 inline constexpr BinarySetting barLayout{"UISettings", "BarLayout"};
 inline constexpr IntSetting textLabels{"UISettings", "TextLabels", 0};
+// The buttons of the three customisable bars, as command ids joined by commas
+// (0 a separator; "," none at all); empty: the bar's own buttons.
+inline constexpr TextSetting standardButtons{"UISettings", "Buttons.standardBar", ""};
+inline constexpr TextSetting searchButtons{"UISettings", "Buttons.searchBar", ""};
+inline constexpr TextSetting goButtons{"UISettings", "Buttons.goBar", ""};
+// The user's tools as a JSON array; empty: never chosen yet.
+inline constexpr TextSetting userTools{"UISettings", "UserTools", ""};
 
 // version, Tip, agent
 inline constexpr TextSetting build{"version", "build", ""};

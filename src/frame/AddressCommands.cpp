@@ -106,7 +106,7 @@ void AddressCommands::confirm(Qt::KeyboardModifiers modifiers)
     if (!m_newOnAddress || (active && active->state == CWebBrowser2::Error)) {
         m_parts.host.OpenInCurrentPage(text);
     } else {
-        m_parts.host.CreatePage(text, false, true, text);
+        m_parts.host.CreatePage(text, PageHost::ReuseBlank, text);
         // The bar goes on showing the Page that is in front.
         CWebBrowser2 *front = m_parts.host.activePage();
         if (!m_parts.switches.bNewWindowActive && front) {
@@ -223,6 +223,12 @@ void AddressCommands::loadTypedList()
             typed << value->text;
     }
     m_parts.box.setEntries(typed);
+}
+
+void AddressCommands::aboutToClose()
+{
+    saveTypedList();
+    saveCompletionTexts();
 }
 
 void AddressCommands::saveTypedList()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CommandHandler.h"
 #include "frame/AddressRules.h"
 
 #include <QObject>
@@ -25,14 +26,16 @@ struct AddressParts
 // both completing a bare word), going to it, the caret moves by parts of the
 // address, the typed list kept in the registry store, and the switches for
 // new Pages and auto-completion.
-class AddressCommands : public QObject
+class AddressCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
     explicit AddressCommands(AddressParts parts, QObject *parent = nullptr);
 
-    bool handle(int id);
-    std::optional<bool> checked(int id) const;
+    bool handle(int id) override;
+    std::optional<bool> checked(int id) const override;
+    // Keeps the typed list and the completion texts.
+    void aboutToClose() override;
 
     // Enter in the bar, with the modifier keys held.
     void confirm(Qt::KeyboardModifiers modifiers);

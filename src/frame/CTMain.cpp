@@ -5,8 +5,10 @@
 #include "app/InternetShortcut.h"
 #include "app/SettingsStore.h"
 #include "app/SettingsTable.h"
+#include "core/CommandHandler.h"
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
+#include "frame/CustomizeCommands.h"
 #include "frame/ClientPrograms.h"
 #include "frame/EngineMenus.h"
 #include "frame/FindBox.h"
@@ -15,7 +17,6 @@
 #include "frame/CommandTable.h"
 #include "frame/FrameCommandIds.h"
 #include "frame/FrameCommands.h"
-#include "frame/KeyboardMapDialog.h"
 #include "frame/MenuLayout.h"
 #include "net/OfflineGate.h"
 #include "pages/CWebBrowser2.h"
@@ -23,12 +24,10 @@
 #include "pages/PageHost.h"
 #include "pages/StartupPages.h"
 #include "pages/TabStrip.h"
-#include "platform/DesktopEntries.h"
 #include "platform/GlobalHotKey.h"
 #include "platform/RegistryStore.h"
 #include "ui/BarArea.h"
 #include "ui/BusyIndicator.h"
-#include "ui/CustomizeDialog.h"
 #include "ui/LazyIcon.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PageEntryIcon.h"
@@ -42,39 +41,18 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLabel>
-#include <QToolButton>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTitleSuffix = QStringLiteral(" - ") + QLatin1String(kProductName);
 const QString kBlank = QStringLiteral("about:blank");
-
-// The standard tool bar's buttons, in order; 0 is a separator.
-constexpr int kStandardButtons[] = {cmd::Back,     cmd::Forward,         cmd::Stop, cmd::Refresh,
-                                    cmd::Home,     0,                    cmd::NewPage,
-                                    cmd::ReopenLastClosed, cmd::CloseCurrentPage, 0, cmd::FullScreen};
-constexpr int kSearchButtons[] = {cmd::DefaultSearch, cmd::FindInPage, cmd::Highlight};
-constexpr int kGoButtons[] = {cmd::Go};
-
-// Buttons with a menu of their own beside them, and what fills it.
-constexpr std::pair<int, int> kDropDowns[] = {
-    {cmd::Back, cmd::Back},
-    {cmd::Forward, cmd::Forward},
-    {cmd::NewPage, cmd::NewPage},
-    {cmd::ReopenLastClosed, cmd::ClosedPagesPopup},
-    {cmd::DefaultMail, cmd::MailProgramsPopup},
-    {cmd::ExplorerBar, cmd::ExplorerBar},
-    {cmd::DefaultSearch, cmd::SearchPopup},
-    {cmd::FindInPage, cmd::FindInPage},
-    {cmd::Go, cmd::GotoPopup},
-};
 
 } // namespace
 
@@ -115,13 +93,13 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                            [this] { return homeAddress(); }},
                           this);
     m_host->setTextSize(m_services.settings.read(settings::DefFontSize));
-    m_startup = new StartupPages(*m_host, m_services.settings, m_services.messages, m_services.dataDir,
-                                 m_services.openInEditor, this, this);
-    m_startup->open(m_services.firstAddress);
+    auto *startup = new StartupPages(*m_host, m_services.settings, m_services.messages, m_services.dataDir,
+                                     m_services.openInEditor, this, this);
+    startup->open(m_services.firstAddress);
     setCentralWidget(m_host);
     m_tabs = new TabStrip(*m_host, this);
     connect(m_tabs, &TabStrip::tabMenuRequested, this, &CTMain::showTabMenu);
-    m_commands = new PageCommands(*m_host, m_services.settings.registry(), m_services.makerWebsite, this);
+    m_pageCommands = new PageCommands(*m_host, m_services.settings.registry(), m_services.makerWebsite, this);
 
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
@@ -135,12 +113,12 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_explorerBar->hide();
 
     m_findCommands = new FindCommands(*m_host, *m_findBox, this);
-    m_engineMenus = new EngineMenus(*m_host, *m_findCommands, m_services.messages, m_services.dataDir,
-                                    m_services.openInEditor, this, this);
-    m_addressCommands = new AddressCommands(
+    auto *engineMenus = new EngineMenus(*m_host, *m_findCommands, m_services.messages, m_services.dataDir,
+                                        m_services.openInEditor, this, this);
+    auto *addressCommands = new AddressCommands(
         AddressParts{*m_address, *m_host, m_services.settings, m_services.switches}, this);
-    m_addressCommands->loadTypedList();
-    m_clients = new ClientPrograms(m_services.messages, this, this);
+    addressCommands->loadTypedList();
+    auto *clients = new ClientPrograms(m_services.messages, this, this);
     m_hotKey = new GlobalHotKey(this);
     if (m_services.profile)
         m_offline = new OfflineGate(m_services.profile, this);
@@ -149,11 +127,24 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                                    m_services.messages, *m_hotKey, m_offline,
                                                    m_services.dataDir + QStringLiteral("/help/index.html")},
                                         this);
+    m_customize = new CustomizeCommands(
+        CustomizeParts{*m_bars, m_services.settings, m_services.messages, this,
+                       [this](int id) { return m_actions.value(id); },
+                       [this](QMenu *menu, int placeholder) { hookPopup(menu, placeholder); }},
+        this);
+
+    // The routing order: the Pages first, then the frame's own commands,
+    // then each subsystem's. A new subsystem adds its handler here.
+    m_handlers = {m_pageCommands.data(), m_frameCommands.data(), addressCommands, startup,
+                  clients, m_findCommands.data(), engineMenus, m_customize.data()};
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));
-    // Nothing to find before the Find Box has words.
-    m_actions.value(cmd::FindInPage)->setEnabled(false);
+    // The find button can be pressed once there are words.
+    QAction *find = m_actions.value(cmd::FindInPage);
+    find->setEnabled(false);
+    connect(m_findCommands, &FindCommands::wordsChanged, find,
+            [this, find] { find->setEnabled(isEnabled(cmd::FindInPage)); });
     buildMenus(menuBar);
     buildToolBars();
     const QByteArray layout = m_services.settings.read(settings::barLayout);
@@ -168,6 +159,21 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
 CTMain::~CTMain()
 {
     shutdown();
+}
+
+FrameCommands *CTMain::frameCommands() const
+{
+    return m_frameCommands;
+}
+
+FindCommands *CTMain::findCommands() const
+{
+    return m_findCommands;
+}
+
+CustomizeCommands *CTMain::customizeCommands() const
+{
+    return m_customize;
 }
 
 void CTMain::buildActions()
@@ -223,8 +229,6 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
         case MenuNode::PagesList:
             // The whole menu is the list of Pages, made each time it opens.
             connect(menu, &QMenu::aboutToShow, this, [this, menu] {
-                if (!m_commands)
-                    return;
                 fillPopup(cmd::PagesPopup, menu);
                 // The submenu is made anew at every filling.
                 for (QMenu *sub : menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
@@ -260,24 +264,8 @@ void CTMain::hookPopup(QMenu *popup, int placeholder)
 
 void CTMain::fillPopup(int placeholder, QMenu *menu)
 {
+    // The drop-downs that list the window's own commands.
     switch (placeholder) {
-    case cmd::ClosedPagesPopup:
-        if (m_commands)
-            m_commands->fillClosedPagesMenu(menu);
-        return;
-    case cmd::MailProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::Mail); return;
-    case cmd::NewsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::News); return;
-    case cmd::ContactsProgramsPopup: m_clients->fillMenu(menu, ClientPrograms::Kind::Contacts); return;
-    case cmd::UserToolsPopup: fillToolsMenu(menu); return;
-    case cmd::PagesPopup:
-        if (m_commands)
-            m_commands->fillPagesMenu(menu);
-        return;
-    case cmd::Back:
-    case cmd::Forward:
-        if (m_commands)
-            m_commands->fillHistoryMenu(menu, placeholder == cmd::Back);
-        return;
     case cmd::NewPage:
         menu->clear();
         for (int id : {cmd::NewBlankPage, cmd::NewHomePage, cmd::DuplicatePage, cmd::ClipboardPage})
@@ -289,10 +277,10 @@ void CTMain::fillPopup(int placeholder, QMenu *menu)
         return;
     default: break;
     }
-    if (m_findCommands && m_findCommands->fillPopup(placeholder, menu))
-        return;
-    if (m_engineMenus)
-        m_engineMenus->fillPopup(placeholder, menu);
+    for (CommandHandler *handler : std::as_const(m_handlers)) {
+        if (handler->fillPopup(placeholder, menu))
+            return;
+    }
 }
 
 void CTMain::buildMenus(QMenuBar *menuBar)
@@ -306,129 +294,16 @@ void CTMain::buildMenus(QMenuBar *menuBar)
 
 void CTMain::buildToolBars()
 {
-    const QList<int> defaults(std::begin(kStandardButtons), std::end(kStandardButtons));
-    for (QToolBar *bar : {m_bars->standardBar(), m_bars->searchBar(), m_bars->goBar()}) {
-        const QString saved = m_services.settings.readText(QStringLiteral("UISettings"),
-                                                           QStringLiteral("Buttons.") + bar->objectName(), QString());
-        QList<int> ids = bar == m_bars->standardBar() ? defaults
-                         : bar == m_bars->searchBar()
-                             ? QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons))
-                             : QList<int>(std::begin(kGoButtons), std::end(kGoButtons));
-        if (!saved.isEmpty()) {
-            ids.clear();
-            for (const QString &word : saved.split(QLatin1Char(','), Qt::SkipEmptyParts))
-                ids << word.toInt();
-        }
-        setButtons(bar, ids);
-    }
+    m_customize->restoreButtons();
     m_bars->addressBand()->addAction(m_actions.value(cmd::Go));
     m_bars->addressBand()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     // Back and forward follow the active Page's history.
     auto updateNavigation = [this] {
-        if (!m_commands)
-            return;
-        m_actions.value(cmd::Back)->setEnabled(m_commands->isEnabled(cmd::Back));
-        m_actions.value(cmd::Forward)->setEnabled(m_commands->isEnabled(cmd::Forward));
+        m_actions.value(cmd::Back)->setEnabled(isEnabled(cmd::Back));
+        m_actions.value(cmd::Forward)->setEnabled(isEnabled(cmd::Forward));
     };
     connect(m_host, &PageHost::pageShown, this, updateNavigation);
     connect(&m_host->list(), &PageList::tabChanged, this, updateNavigation);
-}
-
-void CTMain::setButtons(QToolBar *bar, const QList<int> &ids)
-{
-    // The bar's own widgets (its band text) stay; its command buttons go.
-    for (QAction *action : bar->actions()) {
-        if (action->isSeparator() || m_actions.key(action, 0) != 0)
-            bar->removeAction(action);
-    }
-    for (int id : ids) {
-        if (id == 0)
-            bar->addSeparator();
-        else if (QAction *action = m_actions.value(id))
-            bar->addAction(action);
-    }
-    bar->setProperty("buttons", QVariant::fromValue(ids));
-    for (const auto &[id, placeholder] : kDropDowns) {
-        auto *button = qobject_cast<QToolButton *>(bar->widgetForAction(m_actions.value(id)));
-        if (!button || button->menu())
-            continue;
-        auto *menu = new QMenu(button);
-        hookPopup(menu, placeholder);
-        button->setMenu(menu);
-        button->setPopupMode(QToolButton::MenuButtonPopup);
-    }
-}
-
-QList<int> CTMain::buttonsOf(QToolBar *bar) const
-{
-    return bar->property("buttons").value<QList<int>>();
-}
-
-const QList<UserTool> &CTMain::userTools()
-{
-    if (!m_userToolsLoaded) {
-        m_userTools = UserTools::load(m_services.settings, DesktopEntries::load());
-        m_userToolsLoaded = true;
-    }
-    return m_userTools;
-}
-
-void CTMain::fillToolsMenu(QMenu *menu)
-{
-    menu->clear();
-    const QList<UserTool> &tools = userTools();
-    for (int i = 0; i < tools.size(); ++i)
-        menu->addAction(tools[i].name)->setData(cmd::UserToolFirst + i);
-    if (!tools.isEmpty())
-        menu->addSeparator();
-    QAction *customize = menu->addAction(QStringLiteral("自定义外部工具..."));
-    customize->setData(cmd::Customize);
-}
-
-void CTMain::showCustomize()
-{
-    QList<int> available;
-    for (const CommandInfo &info : CommandTable::all()) {
-        if (!info.icon.isEmpty())
-            available << info.id;
-    }
-    const QList<int> defaults(std::begin(kStandardButtons), std::end(kStandardButtons));
-    QList<ToolBarChoice> bars{
-        {m_bars->standardBar()->windowTitle(), buttonsOf(m_bars->standardBar()), defaults, available},
-        {m_bars->searchBar()->windowTitle(), buttonsOf(m_bars->searchBar()),
-         QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons)),
-         QList<int>(std::begin(kSearchButtons), std::end(kSearchButtons))},
-        {m_bars->goBar()->windowTitle(), buttonsOf(m_bars->goBar()), QList<int>(std::begin(kGoButtons), std::end(kGoButtons)),
-         QList<int>(std::begin(kGoButtons), std::end(kGoButtons))},
-    };
-    CustomizeDialog dialog(bars, userTools(), [](int id) {
-        const CommandInfo *info = CommandTable::find(id);
-        return info ? QString(info->text).remove(QLatin1Char('&')) : QString::number(id);
-    }, this);
-    if (dialog.exec() == QDialog::Accepted)
-        applyCustomization(dialog.buttons(), dialog.tools());
-}
-
-void CTMain::applyCustomization(const QList<QList<int>> &buttons, const QList<UserTool> &tools)
-{
-    const QList<QToolBar *> bars{m_bars->standardBar(), m_bars->searchBar(), m_bars->goBar()};
-    for (int i = 0; i < bars.size() && i < buttons.size(); ++i) {
-        setButtons(bars[i], buttons[i]);
-        QStringList words;
-        for (int id : buttons[i])
-            words << QString::number(id);
-        m_services.settings.writeText(QStringLiteral("UISettings"), QStringLiteral("Buttons.") + bars[i]->objectName(),
-                                      words.isEmpty() ? QStringLiteral(",") : words.join(QLatin1Char(',')));
-    }
-    // A tool needs a name and a program.
-    QList<UserTool> kept;
-    for (const UserTool &tool : tools) {
-        if (!tool.name.trimmed().isEmpty() && !tool.command.trimmed().isEmpty())
-            kept << tool;
-    }
-    m_userTools = kept;
-    m_userToolsLoaded = true;
-    UserTools::save(m_services.settings, kept);
 }
 
 void CTMain::updateMenuStates(QMenu *menu)
@@ -438,8 +313,7 @@ void CTMain::updateMenuStates(QMenu *menu)
         const int id = action->data().toInt(&ok);
         if (!ok || id <= 0)
             continue;
-        if (m_commands)
-            action->setEnabled(m_commands->isEnabled(id) && m_findCommands->isEnabled(id));
+        action->setEnabled(isEnabled(id));
         if (const auto checked = isChecked(id)) {
             action->setCheckable(true);
             action->setChecked(*checked);
@@ -447,70 +321,42 @@ void CTMain::updateMenuStates(QMenu *menu)
     }
 }
 
+bool CTMain::runCommand(int id)
+{
+    // A handler may close the window, which empties the list.
+    const QList<CommandHandler *> handlers = m_handlers;
+    for (CommandHandler *handler : handlers) {
+        if (handler->handle(id))
+            return true;
+    }
+    return false;
+}
+
 std::optional<bool> CTMain::isChecked(int id) const
 {
-    if (m_commands) {
-        if (const auto checked = m_commands->checked(id))
+    for (const CommandHandler *handler : m_handlers) {
+        if (const auto checked = handler->checked(id))
             return checked;
     }
-    if (m_addressCommands) {
-        if (const auto checked = m_addressCommands->checked(id))
-            return checked;
-    }
-    if (m_startup) {
-        if (const auto checked = m_startup->checked(id))
-            return checked;
-    }
-    return m_frameCommands ? m_frameCommands->checked(id) : std::nullopt;
+    return std::nullopt;
+}
+
+bool CTMain::isEnabled(int id) const
+{
+    return std::ranges::all_of(m_handlers, [id](const CommandHandler *handler) { return handler->isEnabled(id); });
 }
 
 void CTMain::showTabMenu(int index, const QPoint &globalPos)
 {
     Q_UNUSED(index);
-    if (!m_commands)
-        return;
     QMenu menu(this);
-    m_commands->fillTabMenu(&menu);
+    m_pageCommands->fillTabMenu(&menu);
     if (QAction *chosen = menu.exec(globalPos)) {
         bool ok = false;
         const int id = chosen->data().toInt(&ok);
         if (ok)
             runCommand(id);
     }
-}
-
-bool CTMain::runCommand(int id)
-{
-    if (!m_commands || !m_frameCommands)
-        return false;
-    if (m_commands->handle(id) || m_frameCommands->handle(id) || m_addressCommands->handle(id)
-        || m_startup->handle(id) || m_clients->handle(id)) {
-        return true;
-    }
-    if (m_findCommands->handle(id) || m_engineMenus->handle(id)) {
-        // The find button can be pressed once there are words.
-        m_actions.value(cmd::FindInPage)->setEnabled(m_findCommands->isEnabled(cmd::FindInPage));
-        return true;
-    }
-    if (id >= cmd::UserToolFirst && id <= cmd::UserToolLast) {
-        const QList<UserTool> &tools = userTools();
-        const int index = id - cmd::UserToolFirst;
-        if (index < tools.size() && !UserTools::start(tools[index]))
-            m_services.messages.tell(this, QStringLiteral("无法启动 \"%1\".").arg(tools[index].command),
-                                     MessageBoxes::Icon::Warning);
-        return true;
-    }
-    switch (id) {
-    case cmd::KeyboardMap: showKeyboardMap(); return true;
-    case cmd::Customize: showCustomize(); return true;
-    default: return false;
-    }
-}
-
-void CTMain::showKeyboardMap()
-{
-    KeyboardMapDialog dialog(this);
-    dialog.exec();
 }
 
 QString CTMain::homeAddress() const
@@ -524,7 +370,8 @@ void CTMain::openAddress(const QString &address, bool toFront, bool reuseBlank, 
 {
     if (address.isEmpty() || !m_host)
         return;
-    m_host->CreatePage(address, toFront, reuseBlank, label);
+    m_host->CreatePage(
+        address, PageHost::OpenFlags().setFlag(PageHost::ToFront, toFront).setFlag(PageHost::ReuseBlank, reuseBlank), label);
 }
 
 SingleInstance::Answer CTMain::receiveHandOff(const QString &text)
@@ -557,16 +404,6 @@ void CTMain::closeWithoutQuestions()
 {
     m_quiet = true;
     close();
-}
-
-QString CTMain::statusText() const
-{
-    return m_panes->statusText();
-}
-
-QString CTMain::securityText() const
-{
-    return m_panes->pane(cmd::SecurityPane)->text();
 }
 
 void CTMain::setStatusText(const QString &text)
@@ -658,19 +495,16 @@ void CTMain::shutdown()
     m_shutDown = true;
     emit closing();
     // In full screen the bars are hidden: their layout is the one from before.
-    if (!m_frameCommands || !m_frameCommands->isFullScreen())
+    if (!m_frameCommands->isFullScreen())
         m_services.settings.write(settings::barLayout, saveState());
-    const bool maximized = m_frameCommands && m_frameCommands->isFullScreen() ? m_frameCommands->restoresMaximized()
-                                                                               : isMaximized();
+    const bool maximized = m_frameCommands->isFullScreen() ? m_frameCommands->restoresMaximized() : isMaximized();
     // What the next start needs, while the Pages are all there.
-    m_startup->save();
-    m_addressCommands->saveTypedList();
-    m_addressCommands->saveCompletionTexts();
-    // Pages go before the engine profile they belong to.
-    delete m_frameCommands;
-    m_frameCommands = nullptr;
-    delete m_commands;
-    m_commands = nullptr;
+    for (CommandHandler *handler : std::as_const(m_handlers))
+        handler->aboutToClose();
+    // The handlers go before the Pages they work on, and the Pages before
+    // the engine profile they belong to.
+    while (!m_handlers.isEmpty())
+        delete m_handlers.takeLast();
     delete m_tabs;
     m_tabs = nullptr;
     delete m_host;

@@ -3,17 +3,22 @@
 #include "app/SingleInstance.h"
 #include "pages/BrowserControl.h"
 #include "pages/PageFrame.h"
-#include "ui/UserTools.h"
 
 #include <QHash>
-#include <functional>
 #include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
 
 class AppSwitches;
 class BarArea;
 class BusyIndicator;
-class ClientPrograms;
+class CommandHandler;
+class CustomizeCommands;
+class CXTFlatComboBox;
 class DownloadFlags;
+class FindBox;
+class FindCommands;
 class FrameCommands;
 class GlobalHotKey;
 class MessageBoxes;
@@ -22,15 +27,8 @@ class PageCommands;
 class PageHost;
 class QAction;
 class QDockWidget;
-class AddressCommands;
-class EngineMenus;
-class FindCommands;
-class FindBox;
-class CXTFlatComboBox;
-class StartupPages;
 class QMenu;
 class QMenuBar;
-class QToolBar;
 class QWebEngineProfile;
 class SettingsStore;
 class SoundPlayer;
@@ -79,38 +77,31 @@ public:
     // Closes as the user would, but without asking anything on the way.
     void closeWithoutQuestions();
 
-    // Carries out a command: the Pages' first, then the frame's own. False
-    // when nobody knows the command.
+    // Carries out a command: the first handler that knows it does, in
+    // routing order (the Pages' first). False when nobody knows it.
     bool runCommand(int id);
     // The check mark a command's menu item shows now; nothing for none.
     std::optional<bool> isChecked(int id) const;
+    // Whether every handler lets the command be given now.
+    bool isEnabled(int id) const;
+    // Fills a menu that is about to open (the popup hook): placeholder names
+    // what goes into it.
+    void fillPopup(int placeholder, QMenu *menu);
     // The window's action for a command of the command table.
     QAction *action(int id) const { return m_actions.value(id); }
 
     PageHost *pageHost() const { return m_host; }
     TabStrip *tabStrip() const { return m_tabs; }
-    PageCommands *pageCommands() const { return m_commands; }
-    FrameCommands *frameCommands() const { return m_frameCommands; }
-    ClientPrograms *clientPrograms() const { return m_clients; }
-    // The user's tools, read when first needed.
-    const QList<UserTool> &userTools();
-    // Puts the customisation dialog's result in place and keeps it.
-    void applyCustomization(const QList<QList<int>> &buttons, const QList<UserTool> &tools);
     BarArea *bars() const { return m_bars; }
     StatusPanes *panes() const { return m_panes; }
     BusyIndicator *busy() const { return m_busy; }
     QDockWidget *explorerBar() const { return m_explorerBar; }
     CXTFlatComboBox *addressBar() const { return m_address; }
-    AddressCommands *addressCommands() const { return m_addressCommands; }
-    StartupPages *startupPages() const { return m_startup; }
     FindBox *findBox() const { return m_findBox; }
-    FindCommands *findCommands() const { return m_findCommands; }
-    EngineMenus *engineMenus() const { return m_engineMenus; }
-    // Fills a menu that is about to open (the popup hook): placeholder names
-    // what goes into it.
-    void fillPopup(int placeholder, QMenu *menu);
-    QString statusText() const;
-    QString securityText() const;
+    // The handlers tests look into; none once the window has closed.
+    FrameCommands *frameCommands() const;
+    FindCommands *findCommands() const;
+    CustomizeCommands *customizeCommands() const;
     bool isShutDown() const { return m_shutDown; }
 
     // PageFrame
@@ -141,34 +132,26 @@ private:
     void buildToolBars();
     void showTabMenu(int index, const QPoint &globalPos);
     void updateMenuStates(QMenu *menu);
-    void showKeyboardMap();
-    void showCustomize();
-    void fillToolsMenu(QMenu *menu);
-    void setButtons(QToolBar *bar, const QList<int> &ids);
-    QList<int> buttonsOf(QToolBar *bar) const;
     QString homeAddress() const;
     void shutdown();
 
     FrameServices m_services;
     PageHost *m_host = nullptr;
     TabStrip *m_tabs = nullptr;
-    PageCommands *m_commands = nullptr;
-    FrameCommands *m_frameCommands = nullptr;
     BarArea *m_bars = nullptr;
     StatusPanes *m_panes = nullptr;
     BusyIndicator *m_busy = nullptr;
     QDockWidget *m_explorerBar = nullptr;
     CXTFlatComboBox *m_address = nullptr;
-    AddressCommands *m_addressCommands = nullptr;
-    StartupPages *m_startup = nullptr;
     FindBox *m_findBox = nullptr;
-    FindCommands *m_findCommands = nullptr;
-    EngineMenus *m_engineMenus = nullptr;
     GlobalHotKey *m_hotKey = nullptr;
     OfflineGate *m_offline = nullptr;
-    ClientPrograms *m_clients = nullptr;
-    QList<UserTool> m_userTools;
-    bool m_userToolsLoaded = false;
+    // Every command handler, in routing order; empty once the window has closed.
+    QList<CommandHandler *> m_handlers;
+    QPointer<PageCommands> m_pageCommands;
+    QPointer<FrameCommands> m_frameCommands;
+    QPointer<FindCommands> m_findCommands;
+    QPointer<CustomizeCommands> m_customize;
     QHash<int, QAction *> m_actions;
     bool m_quiet = false; // closing on a signal: the exit questions are skipped
     bool m_shutDown = false;

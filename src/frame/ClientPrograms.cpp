@@ -108,6 +108,16 @@ bool ClientPrograms::handle(int id)
     return true;
 }
 
+bool ClientPrograms::fillPopup(int placeholder, QMenu *menu)
+{
+    switch (placeholder) {
+    case cmd::MailProgramsPopup: fillMenu(menu, Kind::Mail); return true;
+    case cmd::NewsProgramsPopup: fillMenu(menu, Kind::News); return true;
+    case cmd::ContactsProgramsPopup: fillMenu(menu, Kind::Contacts); return true;
+    default: return false;
+    }
+}
+
 void ClientPrograms::fillMenu(QMenu *menu, Kind kind)
 {
     reload();

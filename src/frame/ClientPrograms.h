@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/CommandHandler.h"
 #include "platform/DesktopEntries.h"
 
 #include <QObject>
@@ -10,7 +11,7 @@ class QWidget;
 
 // The desktop's programs for mail, news and contacts: the default mail
 // program and address book, and menus of every installed one.
-class ClientPrograms : public QObject
+class ClientPrograms : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
@@ -23,8 +24,10 @@ public:
     void setEntries(DesktopEntries entries) { m_entries = std::move(entries); }
 
     QList<DesktopEntry> programs(Kind kind) const;
-    bool handle(int id);
+    bool handle(int id) override;
     static bool owns(int id);
+    // The menus of mail, news and contacts programs.
+    bool fillPopup(int placeholder, QMenu *menu) override;
     // Fills a menu with the programs of a kind, as commands of its range.
     void fillMenu(QMenu *menu, Kind kind);
 

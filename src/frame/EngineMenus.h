@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CommandHandler.h"
+
 #include <QObject>
 #include <QString>
 
@@ -17,7 +19,7 @@ class QWidget;
 // commands, which make the chosen entry an address and open it in a Page.
 // Every popup and every command reads its file again: an edited file counts
 // at once.
-class EngineMenus : public QObject
+class EngineMenus : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
@@ -38,9 +40,9 @@ public:
     EngineMenus(PageHost &host, FindCommands &find, MessageBoxes &messages, QString dataDir, EditorLauncher editor,
                 QWidget *window, QObject *parent = nullptr);
 
-    bool handle(int id);
+    bool handle(int id) override;
     // Fills the menu of a placeholder this object owns.
-    bool fillPopup(int placeholder, QMenu *menu);
+    bool fillPopup(int placeholder, QMenu *menu) override;
 
     // A data file by its name, letter case ignored (as the files are named on
     // systems that ignore it).

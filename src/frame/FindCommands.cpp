@@ -37,7 +37,7 @@ bool FindCommands::isEnabled(int id) const
     return true;
 }
 
-bool FindCommands::fillPopup(int placeholder, QMenu *menu) const
+bool FindCommands::fillPopup(int placeholder, QMenu *menu)
 {
     if (placeholder != cmd::FindInPage)
         return false;
@@ -63,9 +63,12 @@ QString FindCommands::takeText(bool firstIsCurrent)
 {
     const QStringList words = FindWords::split(m_box.currentText());
     const QString text = words.isEmpty() ? QString() : FindWords::trimmed(m_box.currentText());
+    const bool changed = m_words.words != words;
     m_words.words = words;
     if (firstIsCurrent)
         m_words.current = 0;
+    if (changed)
+        emit wordsChanged();
     if (!text.isEmpty()) {
         const QStringList before = history();
         const QStringList after = FindWords::remember(before, text);

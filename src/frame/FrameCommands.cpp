@@ -4,6 +4,7 @@
 #include "app/SettingsStore.h"
 #include "app/SettingsTable.h"
 #include "frame/FrameCommandIds.h"
+#include "frame/KeyboardMapDialog.h"
 #include "net/OfflineGate.h"
 #include "pages/PageHost.h"
 #include "pages/TabStrip.h"
@@ -28,14 +29,15 @@ namespace {
 const QString kUserSelect = QStringLiteral("UserSelect.wav");
 const QString kGlobalUserOffline = QStringLiteral("GlobalUserOffline");
 
-int startupTypeOf(int id)
+std::optional<settings::StartupType> startupTypeOf(int id)
 {
+    using settings::StartupType;
     switch (id) {
-    case cmd::StartBlank: return 1;
-    case cmd::StartHome: return 3;
-    case cmd::StartLastVisit: return 2;
-    case cmd::StartUrlList: return 4;
-    default: return 0;
+    case cmd::StartBlank: return StartupType::Blank;
+    case cmd::StartHome: return StartupType::Home;
+    case cmd::StartLastVisit: return StartupType::LastVisit;
+    case cmd::StartUrlList: return StartupType::UrlList;
+    default: return std::nullopt;
     }
 }
 
@@ -86,8 +88,8 @@ void FrameCommands::restore()
 
 bool FrameCommands::handle(int id)
 {
-    if (const int type = startupTypeOf(id)) {
-        setStartupType(type);
+    if (const auto type = startupTypeOf(id)) {
+        setStartupType(*type);
         return true;
     }
     if (const int skin = themeOf(id); skin >= 0) {
@@ -138,6 +140,11 @@ bool FrameCommands::handle(int id)
     case cmd::PreviousPage: m_parts.host.selectNeighbour(-1); return true;
     case cmd::NextPage: m_parts.host.selectNeighbour(+1); return true;
     case cmd::Help: openHelp(); return true;
+    case cmd::KeyboardMap: {
+        KeyboardMapDialog dialog(&m_parts.window);
+        dialog.exec();
+        return true;
+    }
     case cmd::Exit: m_parts.window.close(); return true;
     // Shown for the look of the menus; nothing to do.
     case cmd::NewsBar:
@@ -151,8 +158,8 @@ bool FrameCommands::handle(int id)
 std::optional<bool> FrameCommands::checked(int id) const
 {
     const AppSwitches &sw = m_parts.switches;
-    if (const int type = startupTypeOf(id))
-        return m_parts.settings.read(settings::startuptype) == type;
+    if (const auto type = startupTypeOf(id))
+        return m_parts.settings.read(settings::startuptype) == static_cast<int>(*type);
     if (const int skin = themeOf(id); skin >= 0)
         return Themes::current() == skin;
     if (id >= cmd::TextSizeLargest && id <= cmd::TextSizeSmallest)
@@ -231,11 +238,11 @@ void FrameCommands::toggleSounds()
     m_parts.settings.write(settings::bSound, sw.bSound ? 1 : 0);
 }
 
-void FrameCommands::setStartupType(int type)
+void FrameCommands::setStartupType(settings::StartupType type)
 {
     playToggleSound();
-    m_parts.switches.startuptype = type;
-    m_parts.settings.write(settings::startuptype, type);
+    m_parts.switches.startuptype = static_cast<int>(type);
+    m_parts.settings.write(settings::startuptype, static_cast<int>(type));
 }
 
 void FrameCommands::setTheme(int skin)
@@ -332,6 +339,6 @@ void FrameCommands::openHelp()
         m_parts.messages.tell(&m_parts.window, QStringLiteral("帮助文件没找到!"), MessageBoxes::Icon::Warning);
         return;
     }
-    m_parts.host.CreatePage(QUrl::fromLocalFile(m_parts.helpFile).toString(), true, true,
+    m_parts.host.CreatePage(QUrl::fromLocalFile(m_parts.helpFile).toString(), PageHost::ToFront | PageHost::ReuseBlank,
                             QStringLiteral("Loading..."));
 }

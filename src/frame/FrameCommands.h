@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CommandHandler.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -8,6 +10,9 @@
 
 class AppSwitches;
 struct IntSetting;
+namespace settings {
+enum class StartupType;
+}
 class BarArea;
 class GlobalHotKey;
 class MessageBoxes;
@@ -41,8 +46,8 @@ struct FrameParts
 // The frame's own commands: its switches and modes (full screen, hiding,
 // tab position, tool bar lock, themes, text size, offline mode, pop-up
 // blocking, sounds, script errors, status texts, start-up type, where new
-// Pages go) and help. Each switch is written at once.
-class FrameCommands : public QObject
+// Pages go), help and the keyboard map. Each switch is written at once.
+class FrameCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
@@ -52,8 +57,8 @@ public:
     // size, offline mode, full screen.
     void restore();
 
-    bool handle(int id);
-    std::optional<bool> checked(int id) const;
+    bool handle(int id) override;
+    std::optional<bool> checked(int id) const override;
 
     bool isFullScreen() const { return m_fullScreen; }
     // Whether leaving full screen maximizes the window.
@@ -73,7 +78,7 @@ private:
     void togglePopupBlocking();
     void toggleScriptErrors();
     void toggleSounds();
-    void setStartupType(int type);
+    void setStartupType(settings::StartupType type);
     void setTheme(int skin);
     void setTextSize(int size);
     void setTabsOnTop(bool onTop);

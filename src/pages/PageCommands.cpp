@@ -2,6 +2,7 @@
 
 #include "app/SettingsTable.h"
 #include "frame/CommandIds.h"
+#include "frame/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/OpenDialog.h"
 #include "pages/PageHost.h"
@@ -146,7 +147,7 @@ bool PageCommands::handle(int id)
     case cmd::DuplicatePage: duplicatePage(); return true;
     case cmd::ClipboardPage: clipboardPage(); return true;
     case cmd::OpenDialog: openDialog(); return true;
-    case cmd::MakerWebSite: m_host.CreatePage(m_makerWebsite, false, false, kLoading); return true;
+    case cmd::MakerWebSite: m_host.CreatePage(m_makerWebsite, {}, kLoading); return true;
     case cmd::CloseCurrentPage: m_host.CloseCurrentPage(); return true;
     case cmd::CloseMenuTab: m_host.CloseTabAt(m_host.menuTab()); return true;
     case cmd::CloseAll: m_host.closeAll(); return true;
@@ -207,10 +208,21 @@ bool PageCommands::isEnabled(int id) const
     return true;
 }
 
+bool PageCommands::fillPopup(int placeholder, QMenu *menu)
+{
+    switch (placeholder) {
+    case cmd::ClosedPagesPopup: fillClosedPagesMenu(menu); return true;
+    case cmd::PagesPopup: fillPagesMenu(menu); return true;
+    case cmd::Back:
+    case cmd::Forward: fillHistoryMenu(menu, placeholder == cmd::Back); return true;
+    default: return false;
+    }
+}
+
 void PageCommands::newPage(bool home)
 {
     m_host.playSound(kNewSound);
-    CWebBrowser2 *page = m_host.CreatePage(QString(), true, false, kLoading);
+    CWebBrowser2 *page = m_host.CreatePage(QString(), PageHost::ToFront, kLoading);
     if (home)
         m_host.goHome(page);
 }
@@ -223,7 +235,7 @@ void PageCommands::duplicatePage()
     m_host.playSound(kNewSound);
     const QString address = active->address();
     // Brought up and selected, whatever the user chose for new Pages.
-    m_host.CreatePage(address, true, true, active->control()->locationName());
+    m_host.CreatePage(address, PageHost::ToFront | PageHost::ReuseBlank, active->control()->locationName());
 }
 
 void PageCommands::clipboardPage()
@@ -238,7 +250,7 @@ void PageCommands::clipboardPage()
     if (text.isEmpty())
         return;
     m_host.playSound(kNewSound);
-    m_host.CreatePage(text, false, true, text);
+    m_host.CreatePage(text, PageHost::ReuseBlank, text);
 }
 
 QStringList PageCommands::typedAddresses() const
@@ -264,7 +276,7 @@ void PageCommands::openDialog()
         m_host.OpenInCurrentPage(text);
         return;
     }
-    m_host.CreatePage(text, true, true, kLoading);
+    m_host.CreatePage(text, PageHost::ToFront | PageHost::ReuseBlank, kLoading);
 }
 
 void PageCommands::edit(int id)

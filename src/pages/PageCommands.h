@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CommandHandler.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -15,18 +17,20 @@ class RegistryStore;
 // Pages, navigation of the active Page, the clipboard commands, the content
 // switches and encodings, and the menus that list Pages and their history.
 // The frame offers every command here first.
-class PageCommands : public QObject
+class PageCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
     PageCommands(PageHost &host, RegistryStore &registry, QString makerWebsite, QObject *parent = nullptr);
 
     // Carries the command out; false when it is not one of the Pages'.
-    bool handle(int id);
+    bool handle(int id) override;
     static bool owns(int id);
     // Whether the command's menu item is checked; nothing when it has no check mark.
-    std::optional<bool> checked(int id) const;
-    bool isEnabled(int id) const;
+    std::optional<bool> checked(int id) const override;
+    bool isEnabled(int id) const override;
+    // The closed Pages, the Pages and the back and forward lists.
+    bool fillPopup(int placeholder, QMenu *menu) override;
 
     // The character set an encoding command sets; empty for none.
     static QString charsetFor(int id);

@@ -28,8 +28,6 @@ constexpr int kLoadedAtOnce = 10;
 // How soon a write of the open Pages that failed is tried again.
 constexpr int kRetryInterval = 5000;
 
-enum StartupType { Blank = 1, LastVisitPages = 2, Home = 3, UrlList = 4 };
-
 } // namespace
 
 StartupPages::StartupPages(PageHost &host, SettingsStore &settings, MessageBoxes &messages, QString dataDir,
@@ -62,21 +60,22 @@ QString StartupPages::urlListFile() const
 
 void StartupPages::open(const QString &argument)
 {
-    const int type = m_settings.read(settings::startuptype);
+    using settings::StartupType;
+    const auto type = static_cast<StartupType>(m_settings.read(settings::startuptype));
     const QByteArray stored = m_settings.read(settings::lastvisit);
     m_saved = stored;
     const QStringList lastPages = LastVisit::parse(stored);
-    openLastVisit(lastPages, type == LastVisitPages);
+    openLastVisit(lastPages, type == StartupType::LastVisit);
 
     switch (type) {
-    case LastVisitPages:
+    case StartupType::LastVisit:
         break;
-    case Home:
+    case StartupType::Home:
         m_host.CreateFirstPage(kBlank);
         if (CWebBrowser2 *page = m_host.activePage())
             m_host.goHome(page);
         break;
-    case UrlList: openUrlList(); break;
+    case StartupType::UrlList: openUrlList(); break;
     default: break;
     }
     // Whatever happened above, there is a Page. A blank one takes the
@@ -84,7 +83,7 @@ void StartupPages::open(const QString &argument)
     if (m_host.list().isEmpty())
         m_host.CreateFirstPage(argument.isEmpty() ? kBlank : argument);
     else if (!argument.isEmpty())
-        m_host.CreatePage(argument, true, true, kLoading);
+        m_host.CreatePage(argument, PageHost::ToFront | PageHost::ReuseBlank, kLoading);
 
     PageList &list = m_host.list();
     connect(&list, &PageList::inserted, this, &StartupPages::scheduleSave);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/CommandHandler.h"
+
 #include <QObject>
 #include <QTimer>
 
@@ -16,7 +18,7 @@ class QWidget;
 // The Pages a start opens (a blank Page, the home page, the Pages of the last
 // exit or those of the URL list "startuplist.txt"), the addresses kept for
 // the next start, and the command that edits the URL list.
-class StartupPages : public QObject
+class StartupPages : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
@@ -39,8 +41,10 @@ public:
     // Writes the addresses of the open Pages, the last tab first (at exit).
     void save();
 
-    bool handle(int id);
-    std::optional<bool> checked(int id) const;
+    bool handle(int id) override;
+    std::optional<bool> checked(int id) const override;
+    // Saves the open Pages.
+    void aboutToClose() override { save(); }
 
 private:
     void openLastVisit(const QStringList &addresses, bool asPages);

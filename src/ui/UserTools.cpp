@@ -1,6 +1,7 @@
 #include "ui/UserTools.h"
 
 #include "app/SettingsStore.h"
+#include "app/SettingsTable.h"
 #include "platform/DesktopEntries.h"
 
 #include <QJsonArray>
@@ -9,9 +10,6 @@
 #include <QProcess>
 
 namespace {
-
-const QString kSection = QStringLiteral("UISettings");
-const QString kValue = QStringLiteral("UserTools");
 
 struct Kind
 {
@@ -92,7 +90,7 @@ QList<UserTool> UserTools::defaults(const DesktopEntries &desktop)
 
 QList<UserTool> UserTools::load(SettingsStore &settings, const DesktopEntries &desktop)
 {
-    const QString stored = settings.readText(kSection, kValue, QString());
+    const QString stored = settings.read(settings::userTools);
     if (stored.isEmpty()) {
         // Never set: the desktop's programs, kept from now on.
         const QList<UserTool> tools = defaults(desktop);
@@ -121,7 +119,7 @@ void UserTools::save(SettingsStore &settings, const QList<UserTool> &tools)
                                  {QStringLiteral("arguments"), tool.arguments}});
     }
     // An empty list is still a choice: it is stored as "[]", not left out.
-    settings.writeText(kSection, kValue, QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
+    settings.write(settings::userTools, QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact)));
 }
 
 bool UserTools::start(const UserTool &tool)

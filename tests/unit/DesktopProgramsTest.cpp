@@ -4,6 +4,7 @@
 #include "app/SettingsStore.h"
 #include "frame/CTMain.h"
 #include "frame/ClientPrograms.h"
+#include "frame/CustomizeCommands.h"
 #include "frame/CommandIds.h"
 #include "frame/FrameCommandIds.h"
 #include "pages/DownloadFlags.h"
@@ -157,9 +158,9 @@ TEST_F(DesktopProgramsTest, CustomisedBarsAndToolsAreKeptForTheNextStart)
                                                       QString(), QString(), nullptr, QString()});
     };
     auto frame = make();
-    frame->applyCustomization({{cmd::Home, 0, cmd::Refresh}, {}, {cmd::Stop}},
-                              {{QStringLiteral("Mine"), QStringLiteral("true"), QString()},
-                               {QStringLiteral("No program"), QString(), QString()}});
+    frame->customizeCommands()->apply({{cmd::Home, 0, cmd::Refresh}, {}, {cmd::Stop}},
+                                      {{QStringLiteral("Mine"), QStringLiteral("true"), QString()},
+                                       {QStringLiteral("No program"), QString(), QString()}});
     frame.reset();
 
     frame = make();
@@ -169,8 +170,8 @@ TEST_F(DesktopProgramsTest, CustomisedBarsAndToolsAreKeptForTheNextStart)
     EXPECT_TRUE(shown[1]->isSeparator());
     EXPECT_EQ(shown[2]->data().toInt(), cmd::Refresh);
     EXPECT_TRUE(frame->bars()->goBar()->actions().contains(frame->action(cmd::Stop)));
-    ASSERT_EQ(frame->userTools().size(), 1);
-    EXPECT_EQ(frame->userTools()[0].name, QStringLiteral("Mine"));
+    ASSERT_EQ(frame->customizeCommands()->userTools().size(), 1);
+    EXPECT_EQ(frame->customizeCommands()->userTools()[0].name, QStringLiteral("Mine"));
     EXPECT_TRUE(frame->runCommand(cmd::UserToolFirst));
     EXPECT_TRUE(messages.told.isEmpty());
 }

@@ -112,14 +112,14 @@ TEST_F(FrameTest, StartupTypeTextSizeAndThemeAreRadioChoices)
     frame().runCommand(cmd::StartHome);
     EXPECT_EQ(settings.read(settings::startuptype), 3);
 
-    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://b/"), {}, QStringLiteral("Loading..."));
     frame().runCommand(cmd::TextSizeLargest);
     EXPECT_EQ(settings.read(settings::DefFontSize), 0);
     EXPECT_EQ(frame().isChecked(cmd::TextSizeLargest), std::optional<bool>(true));
     for (FakeControl *control : controls.made)
         EXPECT_GT(control->zoom, 1.0);
     // A Page opened later has the same text size.
-    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://c/"), {}, QStringLiteral("Loading..."));
     EXPECT_GT(controls.last()->zoom, 1.0);
 
     frame().runCommand(cmd::ThemePink);
@@ -212,8 +212,8 @@ TEST_F(FrameTest, LeavingFullScreenGivesBackTheWindowAsItWas)
 
 TEST_F(FrameTest, ARightClickOnATabOpensTheTabMenu)
 {
-    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("B"));
-    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("C"));
+    host().CreatePage(QStringLiteral("http://b/"), {}, QStringLiteral("B"));
+    host().CreatePage(QStringLiteral("http://c/"), {}, QStringLiteral("C"));
     ASSERT_EQ(host().list().count(), 3);
     const QString third = host().list().at(2)->address();
     TabStrip *tabs = frame().tabStrip();
@@ -238,7 +238,7 @@ TEST_F(FrameTest, ARightClickOnATabOpensTheTabMenu)
 TEST_F(FrameTest, AClosedPageComesBackFromTheWindowMenu)
 {
     host().OpenInCurrentPage(QStringLiteral("http://a/"));
-    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("B"));
+    host().CreatePage(QStringLiteral("http://b/"), {}, QStringLiteral("B"));
     host().ClosePageAt(1);
     ASSERT_EQ(host().list().count(), 1);
     // Window menu, its first entry (the closed Pages), the first of those.
@@ -269,8 +269,8 @@ TEST_F(FrameTest, HidingWithoutTheHotKeySaysSoAndStaysVisible)
 
 TEST_F(FrameTest, F2AndF3GoRoundThePagesAndThePagesListIgnoresTheSelectedOne)
 {
-    host().CreatePage(QStringLiteral("http://b/"), false, false, QStringLiteral("Loading..."));
-    host().CreatePage(QStringLiteral("http://c/"), false, false, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://b/"), {}, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://c/"), {}, QStringLiteral("Loading..."));
     ASSERT_EQ(host().list().current(), 0);
     key(Qt::Key_F2);
     EXPECT_EQ(host().list().current(), 2);
@@ -334,13 +334,32 @@ TEST_F(FrameTest, TheMemoryPaneShowsFreeMemoryOrTheDownload)
 
 TEST_F(FrameTest, TheActivatedFrameGivesTheFocusToTheActivePage)
 {
-    host().CreatePage(QStringLiteral("http://b/"), true, false, QStringLiteral("Loading..."));
+    host().CreatePage(QStringLiteral("http://b/"), PageHost::ToFront, QStringLiteral("Loading..."));
     QWidget other;
     other.show();
     QApplication::setActiveWindow(&other);
     frame().setFocus(); // the frame itself, as after a click on its frame
     QApplication::setActiveWindow(&frame());
     EXPECT_EQ(QApplication::focusWidget(), controls.last()->widget());
+}
+
+TEST_F(FrameTest, CommandsGoToTheirHandlersUntilTheWindowCloses)
+{
+    EXPECT_FALSE(frame().runCommand(9999)); // nobody's
+    EXPECT_EQ(frame().isChecked(9999), std::nullopt);
+    EXPECT_TRUE(frame().isEnabled(9999));
+    EXPECT_FALSE(frame().isEnabled(cmd::Back)); // the Pages': nothing to go back to
+    EXPECT_EQ(frame().isChecked(cmd::Sounds), std::optional<bool>(true)); // the frame's
+    EXPECT_TRUE(frame().runCommand(cmd::NewBlankPage));
+    EXPECT_EQ(host().list().count(), 2);
+
+    frame().close();
+    EXPECT_FALSE(frame().runCommand(cmd::NewBlankPage));
+    EXPECT_EQ(frame().isChecked(cmd::Sounds), std::nullopt);
+    QMenu closed;
+    frame().fillPopup(cmd::ClosedPagesPopup, &closed);
+    EXPECT_TRUE(closed.isEmpty());
+    EXPECT_EQ(frame().frameCommands(), nullptr);
 }
 
 TEST_F(FrameTest, TheKeyboardMapListsEveryKey)

@@ -242,11 +242,35 @@ TEST_F(StartupPagesTest, UnknownTypesAndTheHomeTypeStartWithOnePage)
     }
 }
 
+TEST_F(StartupPagesTest, EachStartCommandDecidesWhatTheNextStartOpens)
+{
+    registry.createAndSetValue(Hive::CurrentUser, QLatin1String(mirrored::kIEMain), QStringLiteral("Start Page"),
+                               RegValue::fromText(QStringLiteral("http://home.example/")));
+    writeUrlList("http://one.example/\nhttp://two.example/\n");
+    struct Row { int command; QStringList opened; };
+    const Row rows[] = {
+        {cmd::StartBlank, {QStringLiteral("about:blank")}},
+        {cmd::StartLastVisit, {P, Q}},
+        {cmd::StartHome, {QStringLiteral("http://home.example/")}},
+        {cmd::StartUrlList, {QStringLiteral("http://one.example/"), QStringLiteral("http://two.example/")}},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.command);
+        frame().runCommand(row.command);
+        for (const Row &other : rows)
+            EXPECT_EQ(frame().isChecked(other.command), std::optional<bool>(other.command == row.command));
+        restart();
+        // Whatever the last exit left, these were its Pages.
+        storeLastVisit(LastVisit::format({Q, P}));
+        EXPECT_EQ(tabs(), row.opened);
+    }
+}
+
 TEST_F(StartupPagesTest, TheOpenPagesAreKeptWithinASecondOfAChange)
 {
     frame();
     const QByteArray before = settings.read(settings::lastvisit);
-    host().CreatePage(Q, false, false, QStringLiteral("Q"));
+    host().CreatePage(Q, {}, QStringLiteral("Q"));
     // Not at once (every change would be a disk write), but soon.
     EXPECT_EQ(settings.read(settings::lastvisit), before);
     EXPECT_TRUE(QTest::qWaitFor([&] { return settings.read(settings::lastvisit) == LastVisit::format({Q, QStringLiteral("about:blank")}); }, 3000));
@@ -263,17 +287,17 @@ TEST_F(StartupPagesTest, AWriteThatFailsIsToldOnceAndTriedAgain)
     const QString store = profile + QStringLiteral("/registry.db");
     ASSERT_TRUE(QFile::rename(store, store + QStringLiteral(".away")));
     ASSERT_TRUE(QDir().mkdir(store));
-    host().CreatePage(Q, false, false, QStringLiteral("Q"));
+    host().CreatePage(Q, {}, QStringLiteral("Q"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return messages.told.size() == 1; }, 3000));
     EXPECT_TRUE(messages.told.first().contains(QStringLiteral("disk full")));
-    host().CreatePage(R, false, false, QStringLiteral("R"));
+    host().CreatePage(R, {}, QStringLiteral("R"));
     QTest::qWait(1500);
     EXPECT_EQ(messages.told.size(), 1); // told once
 
     // Space is back: at the next change what is open reaches the store.
     ASSERT_TRUE(QDir().rmdir(store));
     ASSERT_TRUE(QFile::rename(store + QStringLiteral(".away"), store));
-    host().CreatePage(P, false, false, QStringLiteral("P"));
+    host().CreatePage(P, {}, QStringLiteral("P"));
     EXPECT_TRUE(QTest::qWaitFor([&] { return LastVisit::parse(settings.read(settings::lastvisit)).size() == 4; },
                                 8000));
     EXPECT_EQ(messages.told.size(), 1);
