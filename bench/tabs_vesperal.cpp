@@ -45,9 +45,9 @@ int main(int argc, char **argv)
     };
     // The first goes into the blank Page the program starts with.
     watch(host->activePage());
-    host->CreatePage(page, false, true, QStringLiteral("Loading..."));
+    host->CreatePage(page, PageHost::ReuseBlank, QStringLiteral("Loading..."));
     for (int i = 1; i < count; ++i)
-        watch(host->CreatePage(page, false, false, QStringLiteral("Loading...")));
+        watch(host->CreatePage(page, {}, QStringLiteral("Loading...")));
     while (loaded < count && clock.elapsed() < 120000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     if (host->list().count() != count)

@@ -195,7 +195,7 @@ QString EngineMenus::activeAddress() const
 void EngineMenus::open(const QString &address, const QString &title, bool front)
 {
     if (!address.isEmpty())
-        m_host.CreatePage(address, front, true, title);
+        m_host.CreatePage(address, PageHost::OpenFlags(PageHost::ReuseBlank).setFlag(PageHost::ToFront, front), title);
 }
 
 void EngineMenus::defaultSearch()

@@ -52,14 +52,14 @@ std::unique_ptr<CWebBrowser2> PageHost::makePage(const QString &label)
     return page;
 }
 
-CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
+CWebBrowser2 *PageHost::insertPage(OpenFlags flags, const QString &label)
 {
     auto owned = makePage(label);
     if (!owned)
         return nullptr;
     CWebBrowser2 *page = owned.get();
 
-    const bool toFront = front || m_services.switches.bNewWindowActive;
+    const bool toFront = flags.testFlag(ToFront) || m_services.switches.bNewWindowActive;
     const int position = m_services.switches.bNewWindowFollow && !m_list.isEmpty() ? m_list.current() + 1
                                                                                      : m_list.count();
     if (m_list.previous() >= position && !m_list.isEmpty())
@@ -73,10 +73,10 @@ CWebBrowser2 *PageHost::insertPage(bool front, const QString &label)
     return page;
 }
 
-CWebBrowser2 *PageHost::CreatePage(const QString &address, bool front, bool reuseBlank, const QString &label)
+CWebBrowser2 *PageHost::CreatePage(const QString &address, OpenFlags flags, const QString &label)
 {
     CWebBrowser2 *active = m_list.active();
-    if (reuseBlank && active && active->address() == kBlank) {
+    if (flags.testFlag(ReuseBlank) && active && active->address() == kBlank) {
         OpenInCurrentPage(address);
         return nullptr;
     }
@@ -87,7 +87,7 @@ CWebBrowser2 *PageHost::CreatePage(const QString &address, bool front, bool reus
             first->setTabLabel(label);
         return first;
     }
-    CWebBrowser2 *page = insertPage(front, label);
+    CWebBrowser2 *page = insertPage(flags, label);
     if (!page)
         return nullptr;
     page->control()->navigate(address.isEmpty() ? kBlank : address);
@@ -96,7 +96,7 @@ CWebBrowser2 *PageHost::CreatePage(const QString &address, bool front, bool reus
 
 CWebBrowser2 *PageHost::createWindowPage(const QString &label)
 {
-    CWebBrowser2 *page = insertPage(false, label);
+    CWebBrowser2 *page = insertPage({}, label);
     if (!page)
         return nullptr;
     page->title = label;
@@ -112,7 +112,7 @@ void PageHost::OpenInCurrentPage(const QString &address)
             page->control()->navigate(address);
         return;
     }
-    CreatePage(address, false, false, kLoading);
+    CreatePage(address, {}, kLoading);
 }
 
 CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label, bool whenShown)
@@ -140,7 +140,7 @@ void PageHost::CreateFirstPage(const QString &address)
 {
     if (!m_list.isEmpty())
         return;
-    CWebBrowser2 *page = insertPage(false, kLoading);
+    CWebBrowser2 *page = insertPage({}, kLoading);
     if (!page)
         return;
     m_list.setPrevious(0);
@@ -331,7 +331,7 @@ void PageHost::ReopenLastClosedPage()
     const QString address = closed.at(closed.newestSlot()).address;
     if (address.isEmpty())
         return;
-    CreatePage(address, false, true, kLoading);
+    CreatePage(address, ReuseBlank, kLoading);
     closed.dropNewest();
     m_list.closedChanged();
 }
@@ -341,7 +341,7 @@ void PageHost::ReopenClosedPage(int slot)
     ClosedPageList &closed = m_list.closed();
     if (!closed.holds(slot))
         return;
-    CreatePage(closed.at(slot).address, false, true, kLoading);
+    CreatePage(closed.at(slot).address, ReuseBlank, kLoading);
     closed.remove(slot);
     m_list.closedChanged();
 }
@@ -468,7 +468,7 @@ void PageHost::openDroppedFiles(const QStringList &files, bool ctrl)
         if (i == 0 && !ctrl)
             OpenInCurrentPage(address);
         else
-            CreatePage(address, false, true, kLoading);
+            CreatePage(address, ReuseBlank, kLoading);
     }
 }
 
@@ -476,7 +476,7 @@ void PageHost::openDroppedText(const QString &text)
 {
     if (DroppedFile::isScript(text))
         return;
-    CreatePage(text.trimmed(), false, false, kLoading);
+    CreatePage(text.trimmed(), {}, kLoading);
 }
 
 void PageHost::openTextInTab(int index, const QString &text)

@@ -47,11 +47,19 @@ public:
     CWebBrowser2 *activePage() const { return m_list.active(); }
     bool isActive(const CWebBrowser2 *page) const { return page && page == m_list.active(); }
 
+    enum OpenFlag {
+        // The new Page comes up as the active one (with bNewWindowActive
+        // every new Page does).
+        ToFront = 0x1,
+        // An active Page showing "about:blank" loads the address instead.
+        ReuseBlank = 0x2,
+    };
+    Q_DECLARE_FLAGS(OpenFlags, OpenFlag)
+
     // Makes a Page (inserted after the active one or at the end, as the user
     // chose) and navigates it to the address, or to "about:blank" without
-    // one. With reuseBlank and an active Page showing "about:blank", that
-    // Page loads the address instead and nothing is returned.
-    CWebBrowser2 *CreatePage(const QString &address, bool front, bool reuseBlank, const QString &label);
+    // one. Nothing is returned when the active Page was reused.
+    CWebBrowser2 *CreatePage(const QString &address, OpenFlags flags, const QString &label);
     void OpenInCurrentPage(const QString &address);
     // A Page for a window a page opened: the engine fills it.
     CWebBrowser2 *createWindowPage(const QString &label);
@@ -140,7 +148,7 @@ private:
     void purgeRetired();
     void makeCurrent(int index);
     std::unique_ptr<CWebBrowser2> makePage(const QString &label);
-    CWebBrowser2 *insertPage(bool front, const QString &label);
+    CWebBrowser2 *insertPage(OpenFlags flags, const QString &label);
 
     PageHostServices m_services;
     PageList m_list;
@@ -153,3 +161,5 @@ private:
     bool m_scriptErrorShown = false;
     int m_textSize = 2;
 };
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(PageHost::OpenFlags)

@@ -79,7 +79,7 @@ protected:
     // Opens a Page behind the active one and waits until it has loaded.
     void openBehind(const QString &path)
     {
-        CWebBrowser2 *made = host->CreatePage(server.url(path), false, false, QStringLiteral("Loading..."));
+        CWebBrowser2 *made = host->CreatePage(server.url(path), {}, QStringLiteral("Loading..."));
         ASSERT_NE(made, nullptr);
         ASSERT_TRUE(waitForLoad(control(made->index)->page(), kWait));
     }
@@ -272,7 +272,7 @@ TEST_F(PagesEngineTest, ABlankPageIsLoadedAtOnceAndAnAddressRightAfterWins)
 
     // A second blank Page, told at once to load an address: the blank load's
     // events must not end the real load early.
-    CWebBrowser2 *made = host->CreatePage(QStringLiteral("about:blank"), true, false, QStringLiteral("Loading..."));
+    CWebBrowser2 *made = host->CreatePage(QStringLiteral("about:blank"), PageHost::ToFront, QStringLiteral("Loading..."));
     ASSERT_NE(made, nullptr);
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
     EXPECT_EQ(made->address(), server.url(QStringLiteral("/target")));

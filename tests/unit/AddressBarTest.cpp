@@ -188,7 +188,7 @@ TEST_F(AddressBarTest, APageThatLoadsMeanwhileLeavesTheTypedTextAlone)
     EXPECT_EQ(edit().text(), QStringLiteral("half typ"));
     EXPECT_TRUE(edit().hasFocus());
     // Another Page brought up shows its own address.
-    host().CreatePage(QStringLiteral("http://other.example/"), false, false, QStringLiteral("O"));
+    host().CreatePage(QStringLiteral("http://other.example/"), {}, QStringLiteral("O"));
     host().SelectPage(1);
     EXPECT_EQ(edit().text(), QStringLiteral("http://other.example/"));
     host().SelectPage(0);
@@ -325,7 +325,7 @@ TEST_F(AddressBarTest, CompletionWhileTypingAndItsSwitch)
     EXPECT_EQ(edit().text(), QStringLiteral("exa"));
     key(Qt::Key_Escape);
     // The Pages' addresses are offered too.
-    host().CreatePage(QStringLiteral("http://visited.example/x"), false, false, QStringLiteral("V"));
+    host().CreatePage(QStringLiteral("http://visited.example/x"), {}, QStringLiteral("V"));
     typeInBar(QStringLiteral("vis"));
     EXPECT_EQ(bar().currentSuggestions(), QStringList{QStringLiteral("http://visited.example/x")});
     key(Qt::Key_Escape);

@@ -35,7 +35,7 @@ protected:
     void open(const QStringList &names)
     {
         for (const QString &name : names)
-            host->CreatePage(url(name), false, false, QStringLiteral("Loading..."));
+            host->CreatePage(url(name), {}, QStringLiteral("Loading..."));
     }
 
     CWebBrowser2 *page(int i) const { return host->list().at(i); }

@@ -36,7 +36,7 @@ TEST_F(PageListTest, ClosingTheActivePageReturnsToThePreviouslyActiveOne)
 
     // A Page brought up on creation goes back to the one before it.
     host->SelectPage(1);
-    host->CreatePage(url("e"), true, false, QStringLiteral("Loading..."));
+    host->CreatePage(url("e"), PageHost::ToFront, QStringLiteral("Loading..."));
     ASSERT_EQ(state(), "a c e* d");
     host->CloseCurrentPage();
     EXPECT_EQ(state(), "a c* d");
@@ -85,12 +85,12 @@ TEST_F(PageListTest, CloseTabAtKeepsTheActivePageAndPicksTheRightPrevious)
 
 TEST_F(PageListTest, BlankPagesAreReusedAndNeverRemembered)
 {
-    host->CreatePage(QString(), true, false, QStringLiteral("Loading..."));
+    host->CreatePage(QString(), PageHost::ToFront, QStringLiteral("Loading..."));
     ASSERT_EQ(state(), "a blank*");
     host->CloseCurrentPage();
     EXPECT_TRUE(closedAddresses().isEmpty());
 
-    host->CreatePage(QString(), true, false, QStringLiteral("Loading..."));
+    host->CreatePage(QString(), PageHost::ToFront, QStringLiteral("Loading..."));
     open({"b"});
     host->SelectPage(0);
     host->ClosePageAt(2);
