@@ -5,8 +5,8 @@
 #include "TabsMeasure.h"
 
 #include "app/Application.h"
+#include "core/CommandIds.h"
 #include "frame/CTMain.h"
-#include "frame/CommandIds.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/EngineControl.h"
 #include "pages/EnginePage.h"

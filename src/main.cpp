@@ -1,9 +1,9 @@
 #include "app/Application.h"
-#include "app/BuildInfo.h"
 #include "app/CommandLine.h"
 #include "app/EngineSandbox.h"
 #include "app/Paths.h"
 #include "app/RegistryCommands.h"
+#include "core/BuildInfo.h"
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/AppSwitches.h"
 #include "app/CommandLine.h"
 #include "app/MakerAddresses.h"
 #include "app/Paths.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/SettingsStore.h"
 #include "platform/RegistryStore.h"
 
 #include <QObject>

@@ -1,7 +1,7 @@
 #include "app/BuildStamp.h"
 
-#include "app/BuildInfo.h"
-#include "app/SettingsStore.h"
+#include "core/BuildInfo.h"
+#include "core/SettingsStore.h"
 
 namespace {
 

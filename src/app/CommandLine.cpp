@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/BuildInfo.h"
+#include "core/BuildInfo.h"
 
 #include <QCommandLineParser>
 

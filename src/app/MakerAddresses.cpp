@@ -1,6 +1,6 @@
 #include "app/MakerAddresses.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 MakerAddresses MakerAddresses::defaults()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/SingleInstance.h"
 #include "pages/BrowserControl.h"
 #include "pages/PageFrame.h"
+#include "platform/SingleInstance.h"
 
 #include <QHash>
 #include <QMainWindow>

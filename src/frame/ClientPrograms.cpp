@@ -1,6 +1,6 @@
 #include "frame/ClientPrograms.h"
 
-#include "frame/FrameCommandIds.h"
+#include "core/FrameCommandIds.h"
 #include "ui/MessageBoxes.h"
 
 #include <QAction>

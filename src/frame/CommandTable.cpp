@@ -1,7 +1,7 @@
 #include "frame/CommandTable.h"
 
-#include "frame/CommandIds.h"
-#include "frame/FrameCommandIds.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
 
 #include <QHash>
 

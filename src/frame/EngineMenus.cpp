@@ -1,7 +1,7 @@
 #include "frame/EngineMenus.h"
 
+#include "core/FrameCommandIds.h"
 #include "frame/FindCommands.h"
-#include "frame/FrameCommandIds.h"
 #include "frame/MenuFile.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"

@@ -1,6 +1,6 @@
 #include "frame/FindCommands.h"
 
-#include "frame/FrameCommandIds.h"
+#include "core/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 

@@ -1,9 +1,9 @@
 #include "frame/FrameCommands.h"
 
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
-#include "frame/FrameCommandIds.h"
+#include "core/AppSwitches.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "frame/KeyboardMapDialog.h"
 #include "net/OfflineGate.h"
 #include "pages/PageHost.h"

@@ -1,8 +1,8 @@
 #include "frame/MenuLayout.h"
 
-#include "frame/CommandIds.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
 #include "frame/EngineMenus.h"
-#include "frame/FrameCommandIds.h"
 
 namespace {
 

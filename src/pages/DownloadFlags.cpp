@@ -1,8 +1,8 @@
 #include "pages/DownloadFlags.h"
 
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
-#include "frame/CommandIds.h"
+#include "core/CommandIds.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "platform/RegistryStore.h"
 
 namespace {

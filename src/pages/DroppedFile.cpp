@@ -1,7 +1,7 @@
 #include "pages/DroppedFile.h"
 
-#include "app/InternetShortcut.h"
 #include "platform/DesktopEntries.h"
+#include "platform/InternetShortcut.h"
 
 #include <QFileInfo>
 #include <QUrl>

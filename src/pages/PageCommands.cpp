@@ -1,8 +1,8 @@
 #include "pages/PageCommands.h"
 
-#include "app/SettingsTable.h"
-#include "frame/CommandIds.h"
-#include "frame/FrameCommandIds.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsTable.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/OpenDialog.h"
 #include "pages/PageHost.h"

@@ -2,7 +2,7 @@
 // label, the frame's title, status and progress, and new windows.
 #include "pages/CWebBrowser2.h"
 
-#include "app/AppSwitches.h"
+#include "core/AppSwitches.h"
 #include "pages/PageFrame.h"
 #include "pages/PageHost.h"
 #include "pages/PopupRule.h"

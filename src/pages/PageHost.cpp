@@ -1,6 +1,6 @@
 #include "pages/PageHost.h"
 
-#include "app/AppSwitches.h"
+#include "core/AppSwitches.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/DroppedFile.h"
 #include "pages/PageFrame.h"

@@ -1,7 +1,8 @@
 #include "pages/StartupPages.h"
 
-#include "app/SettingsTable.h"
-#include "app/SettingsStore.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/LastVisit.h"
 #include "pages/PageHost.h"
@@ -17,8 +18,6 @@ namespace {
 
 const QString kBlank = QStringLiteral("about:blank");
 const QString kLoading = QStringLiteral("Loading...");
-constexpr int kEditUrlList = 33008;
-constexpr int kLoadWhenShown = 33250;
 // Addresses of the last exit that go onto the closed-Page list; its ring
 // keeps the newest 15 of them.
 constexpr int kClosedTaken = 16;
@@ -166,9 +165,12 @@ void StartupPages::keep()
         save();
         return;
     }
-    m_writer->write(settings::lastvisit, value, [this, value](bool landed) {
-        QMetaObject::invokeMethod(this, [this, value, landed] { kept(value, landed); }, Qt::QueuedConnection);
-    });
+    const BinarySetting &setting = settings::lastvisit;
+    m_writer->write(m_settings.keyOf(QLatin1String(setting.section)), QLatin1String(setting.value), value,
+                    [this, value](bool landed) {
+                        QMetaObject::invokeMethod(
+                            this, [this, value, landed] { kept(value, landed); }, Qt::QueuedConnection);
+                    });
     m_saved = value;
 }
 
@@ -211,19 +213,19 @@ void StartupPages::scheduleSave()
 
 std::optional<bool> StartupPages::checked(int id) const
 {
-    if (id == kLoadWhenShown)
+    if (id == cmd::LoadRestoredWhenShown)
         return m_settings.read(settings::LoadWhenShown) != 0;
     return std::nullopt;
 }
 
 bool StartupPages::handle(int id)
 {
-    if (id == kLoadWhenShown) {
+    if (id == cmd::LoadRestoredWhenShown) {
         m_host.playSound(QStringLiteral("UserSelect.wav"));
         m_settings.write(settings::LoadWhenShown, m_settings.read(settings::LoadWhenShown) != 0 ? 0 : 1);
         return true;
     }
-    if (id != kEditUrlList)
+    if (id != cmd::EditUrlList)
         return false;
     if (!m_editor || !m_editor(urlListFile())) {
         m_messages.tell(m_window, TextEditor::cannotOpenMessage(urlListFile()),

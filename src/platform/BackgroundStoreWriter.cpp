@@ -1,7 +1,5 @@
 #include "platform/BackgroundStoreWriter.h"
 
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
 #include "platform/RegistryStore.h"
 
 BackgroundStoreWriter::BackgroundStoreWriter(QString file)
@@ -20,12 +18,13 @@ BackgroundStoreWriter::~BackgroundStoreWriter()
     m_thread.join();
 }
 
-void BackgroundStoreWriter::write(const BinarySetting &setting, QByteArray bytes, Done done)
+void BackgroundStoreWriter::write(QString key, QString name, QByteArray bytes, Done done)
 {
     {
         std::lock_guard lock(m_mutex);
-        const QString key = QLatin1String(setting.section) + QLatin1Char('\\') + QLatin1String(setting.value);
-        m_queue[key] = {&setting, std::move(bytes), std::move(done)};
+        // Keys and names are compared without case, as the store does.
+        const QString path = (key + QLatin1Char('\\') + name).toLower();
+        m_queue[path] = {std::move(key), std::move(name), std::move(bytes), std::move(done)};
     }
     m_wake.notify_one();
 }
@@ -52,7 +51,8 @@ void BackgroundStoreWriter::run()
         lock.unlock();
         if (!attached)
             attached = store.attach(m_file);
-        const bool landed = attached && SettingsStore(store).write(*job.setting, job.bytes);
+        const bool landed = attached
+            && store.createAndSetValue(Hive::CurrentUser, job.key, job.name, RegValue::fromBinary(job.bytes));
         if (!landed) {
             // A connection that failed may be the reason: a new one next time.
             store.close();

@@ -9,8 +9,6 @@
 #include <mutex>
 #include <thread>
 
-struct BinarySetting;
-
 // Writes values into the registry store on a thread of its own, through a
 // second connection to the same file: a write waits for the disk (every
 // commit is synced) without holding up the window. A newer write of a value
@@ -27,7 +25,9 @@ public:
 
     // Called on the writer's thread once a write is done: whether it landed.
     using Done = std::function<void(bool landed)>;
-    void write(const BinarySetting &setting, QByteArray bytes, Done done = {});
+    // Sets a binary value under a key of the current user, making the key
+    // when it is not there.
+    void write(QString key, QString name, QByteArray bytes, Done done = {});
     // Returns once everything queued so far is written (or has failed).
     void flush();
 
@@ -38,10 +38,11 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    // Queued values by "section\value", with the setting to write them as.
+    // Queued values by "key\name".
     struct Job
     {
-        const BinarySetting *setting;
+        QString key;
+        QString name;
         QByteArray bytes;
         Done done;
     };

@@ -1,6 +1,6 @@
 #include "ui/MessageBoxes.h"
 
-#include "app/BuildInfo.h"
+#include "core/BuildInfo.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
 #include "ui/StatusPanes.h"
 
-#include "frame/FrameCommandIds.h"
+#include "core/FrameCommandIds.h"
 #include "ui/PaneIcons.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "ui/UserTools.h"
 
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "platform/DesktopEntries.h"
 
 #include <QJsonArray>

@@ -1,13 +1,13 @@
 // The whole start and shutdown of the program, in this process, with the
 // real engine and a recording stand-in for message boxes.
 #include "app/Application.h"
-#include "app/SingleInstance.h"
 #include "frame/CTMain.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/EngineControl.h"
 #include "pages/EnginePage.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
+#include "platform/SingleInstance.h"
 
 #include "EngineWait.h"
 #include "LoopbackHttpServer.h"

@@ -1,20 +1,20 @@
 // Highlighting and finding words on real pages.
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsStore.h"
 #include "frame/FindCommands.h"
-#include "frame/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/DownloadFlags.h"
 #include "pages/EngineControl.h"
-#include "pages/PageHost.h"
-#include "platform/RegistryStore.h"
 #include "pages/EnginePage.h"
 #include "pages/FindInPage.h"
+#include "pages/PageHost.h"
+#include "platform/RegistryStore.h"
 
 #include "EngineWait.h"
+#include "LoopbackHttpServer.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
-#include "LoopbackHttpServer.h"
 #include "TestEnvironment.h"
 
 #include <QComboBox>

@@ -1,14 +1,14 @@
 // Pages on the real engine, against pages served on loopback: what the
 // user's clicks may open, how loads and failures show on the tab, and the
 // content switches.
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
-#include "frame/CommandIds.h"
+#include "core/AppSwitches.h"
+#include "core/CommandIds.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
+#include "net/OfflineGate.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/EngineControl.h"
 #include "pages/EnginePage.h"
-#include "net/OfflineGate.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
 

@@ -1,6 +1,6 @@
 // A second start of the real program hands its address to the first.
-#include "app/SingleInstance.h"
 #include "platform/RegistryStore.h"
+#include "platform/SingleInstance.h"
 
 #include "LoopbackHttpServer.h"
 #include "TestEnvironment.h"

@@ -2,7 +2,7 @@
 
 #include "TestEnvironment.h"
 
-#include "app/BuildInfo.h"
+#include "core/BuildInfo.h"
 #include "pages/LastVisit.h"
 #include "platform/RegistryStore.h"
 

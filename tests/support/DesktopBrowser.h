@@ -3,7 +3,7 @@
 #include "VesperalProcess.h"
 #include "X11Desktop.h"
 
-#include "app/SettingsTable.h"
+#include "core/SettingsTable.h"
 
 #include <QMap>
 

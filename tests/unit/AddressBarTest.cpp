@@ -1,8 +1,8 @@
 // The address bar on the real frame, driven by keys and mouse.
-#include "app/SettingsTable.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsTable.h"
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
-#include "frame/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
 
 #include "FrameFixture.h"

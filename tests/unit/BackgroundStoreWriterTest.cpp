@@ -1,5 +1,5 @@
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "platform/BackgroundStoreWriter.h"
 #include "platform/RegistryStore.h"
 
@@ -19,15 +19,17 @@ TEST(BackgroundStoreWriter, WritesThroughASecondConnectionAndFinishesOnTheWayOut
     RegistryStore registry;
     ASSERT_EQ(registry.open(file).status, RegistryStore::OpenStatus::Created);
     SettingsStore settings(registry);
+    const QString key = settings.keyOf(QLatin1String(settings::lastvisit.section));
+    const QString name = QLatin1String(settings::lastvisit.value);
     {
         BackgroundStoreWriter writer(file);
         for (int i = 0; i < 50; ++i)
-            writer.write(settings::lastvisit, QByteArray("value ") + QByteArray::number(i));
+            writer.write(key, name, QByteArray("value ") + QByteArray::number(i));
         writer.flush();
         EXPECT_EQ(settings.read(settings::lastvisit), QByteArray("value 49"));
         // The window's own writes go on meanwhile.
         EXPECT_TRUE(settings.write(settings::barLayout, "layout"));
-        writer.write(settings::lastvisit, "last");
+        writer.write(key, name, "last");
     }
     EXPECT_EQ(settings.read(settings::lastvisit), QByteArray("last"));
     EXPECT_EQ(settings.read(settings::barLayout), QByteArray("layout"));
@@ -40,7 +42,7 @@ TEST(BackgroundStoreWriter, WritesThroughASecondConnectionAndFinishesOnTheWayOut
     f.close();
     {
         BackgroundStoreWriter writer(other);
-        writer.write(settings::lastvisit, "x");
+        writer.write(key, name, "x");
         writer.flush();
     }
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -1,12 +1,12 @@
 // The desktop's programs: desktop entries, the user's tools, the mail, news
 // and contacts programs, and the customisation of bars and tools.
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsStore.h"
 #include "frame/CTMain.h"
 #include "frame/ClientPrograms.h"
 #include "frame/CustomizeCommands.h"
-#include "frame/CommandIds.h"
-#include "frame/FrameCommandIds.h"
 #include "pages/DownloadFlags.h"
 #include "platform/DesktopEntries.h"
 #include "platform/RegistryStore.h"

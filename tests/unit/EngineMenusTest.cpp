@@ -1,9 +1,9 @@
 // The engine menus and the Find Box on the real frame: what the menus hold,
 // what their commands open, and what find and highlight ask of the Page.
+#include "core/FrameCommandIds.h"
 #include "frame/EngineMenus.h"
 #include "frame/FindBox.h"
 #include "frame/FindCommands.h"
-#include "frame/FrameCommandIds.h"
 #include "pages/CWebBrowser2.h"
 
 #include "FrameFixture.h"

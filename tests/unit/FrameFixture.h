@@ -2,8 +2,8 @@
 // A real main frame over fake controls, in a fresh profile: for tests that
 // drive it by command id, key and mouse.
 
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/SettingsStore.h"
 #include "frame/CTMain.h"
 #include "pages/DownloadFlags.h"
 #include "pages/PageHost.h"

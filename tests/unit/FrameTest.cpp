@@ -1,11 +1,11 @@
 // The main frame driven as the user drives it: by command id, key and
 // status-pane double click, over fake controls.
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
-#include "app/SettingsTable.h"
+#include "core/AppSwitches.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "frame/CTMain.h"
-#include "frame/CommandIds.h"
-#include "frame/FrameCommandIds.h"
 #include "frame/FrameCommands.h"
 #include "frame/KeyboardMapDialog.h"
 #include "pages/CWebBrowser2.h"

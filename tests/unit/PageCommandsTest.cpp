@@ -1,5 +1,5 @@
 // The Pages' commands and menus over fake controls.
-#include "frame/CommandIds.h"
+#include "core/CommandIds.h"
 #include "pages/OpenDialog.h"
 #include "pages/PageCommands.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // A Page Host over fake controls, with one Page showing http://a/.
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/SettingsStore.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"

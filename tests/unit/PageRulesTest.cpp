@@ -1,10 +1,10 @@
 // The pure rules of the Pages, row by row, and the Page's reactions to its
 // control's events.
+#include "core/CommandIds.h"
+#include "core/SettingsTable.h"
 #include "pages/PopupRule.h"
 #include "pages/StatusFilter.h"
 #include "pages/TabGeometry.h"
-#include "frame/CommandIds.h"
-#include "app/SettingsTable.h"
 
 #include "PageHostFixture.h"
 

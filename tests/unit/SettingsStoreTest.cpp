@@ -1,5 +1,5 @@
-#include "app/AppSwitches.h"
-#include "app/SettingsStore.h"
+#include "core/AppSwitches.h"
+#include "core/SettingsStore.h"
 #include "platform/RegistryStore.h"
 
 #include "TestEnvironment.h"

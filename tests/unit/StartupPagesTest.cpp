@@ -1,7 +1,7 @@
 // The Pages a start opens, and the addresses kept for the next one.
-#include "app/SettingsTable.h"
-#include "frame/CommandIds.h"
-#include "frame/FrameCommandIds.h"
+#include "core/CommandIds.h"
+#include "core/FrameCommandIds.h"
+#include "core/SettingsTable.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/LastVisit.h"
 #include "pages/StartupPages.h"

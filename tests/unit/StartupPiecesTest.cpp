@@ -2,10 +2,10 @@
 // proxy text, maker addresses.
 #include "app/BuildStamp.h"
 #include "app/CommandLine.h"
-#include "app/InternetShortcut.h"
 #include "app/MakerAddresses.h"
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 #include "net/SessionProxy.h"
+#include "platform/InternetShortcut.h"
 #include "platform/RegistryStore.h"
 
 #include "TestEnvironment.h"

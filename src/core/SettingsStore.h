@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsTable.h"
+#include "core/SettingsTable.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,10 +33,10 @@ public:
 
     RegistryStore &registry() const { return m_registry; }
     QString appKey() const { return m_appKey; }
-
-private:
+    // The registry key of a section.
     QString keyOf(const QString &section) const;
 
+private:
     RegistryStore &m_registry;
     QString m_appKey;
 };

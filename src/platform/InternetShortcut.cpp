@@ -1,4 +1,4 @@
-#include "app/InternetShortcut.h"
+#include "platform/InternetShortcut.h"
 
 #include "platform/BoundedFile.h"
 

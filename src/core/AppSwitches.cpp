@@ -1,6 +1,6 @@
-#include "app/AppSwitches.h"
+#include "core/AppSwitches.h"
 
-#include "app/SettingsStore.h"
+#include "core/SettingsStore.h"
 
 void AppSwitches::load(const SettingsStore &store)
 {
