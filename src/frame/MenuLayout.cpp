@@ -3,6 +3,7 @@
 #include "core/CommandIds.h"
 #include "core/FrameCommandIds.h"
 #include "frame/EngineMenus.h"
+#include "pages/Encodings.h"
 
 namespace {
 
@@ -36,32 +37,13 @@ QList<MenuNode> webDirectory()
 
 QList<MenuNode> encodings()
 {
-    return {
-        item(32918, "自动选择(&A)"),
-        separator(),
-        item(32914, "简体中文(GB2321)"),
-        item(32915, "繁体中文(Big5)"),
-        item(32920, "Unicode(UTF-8)"),
-        item(33036, "Unicode(UTF-7)"),
-        item(32919, "US-ASCII"),
-        separator(),
-        item(32913, "西欧(ISO-8859-1)"),
-        item(33027, "中欧(ISO-8859-2)"),
-        item(33033, "南欧(ISO-8859-3)"),
-        item(33024, "波罗的海文(ISO-8859-4)"),
-        item(33031, "西里尔文(ISO-8859-5)"),
-        item(33026, "阿拉伯文(ISO-8859-6)"),
-        item(33022, "希腊文(ISO-8859-7)"),
-        item(33029, "希伯来文(ISO-8859-8)"),
-        item(33035, "土耳其文(ISO-8859-9)"),
-        item(32921, "韩文(koi8-r)(&K)"),
-        separator(),
-        item(32916, "日文(JIS)"),
-        item(32917, "日文(EUC)"),
-        item(32922, "日文(Shift-JIS)"),
-        item(32923, "韩文(ISO-2022-KR)"),
-        item(32924, "韩文(EUC-KR)"),
-    };
+    QList<MenuNode> entries;
+    for (const Encoding &encoding : Encodings::all()) {
+        if (encoding.startsGroup)
+            entries << separator();
+        entries << item(encoding.id, encoding.label);
+    }
+    return entries;
 }
 
 QList<MenuNode> makeMenuBar()

@@ -4,6 +4,7 @@
 #include "core/FrameCommandIds.h"
 #include "core/SettingsTable.h"
 #include "pages/CWebBrowser2.h"
+#include "pages/Encodings.h"
 #include "pages/OpenDialog.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
@@ -17,7 +18,6 @@
 #include <QMenu>
 #include <QMimeData>
 
-#include <array>
 #include <utility>
 
 namespace {
@@ -29,22 +29,6 @@ const QString kNewSound = QStringLiteral("new.wav");
 constexpr int kClosedMenuWidth = 250;
 constexpr int kPagesMenuWidth = 230;
 constexpr int kHistoryEntries = 9;
-
-struct Encoding
-{
-    int id;
-    const char *charset;
-};
-
-constexpr std::array kEncodings{
-    Encoding{32913, "iso-8859-1"},  Encoding{32914, "iso-ir-58"},   Encoding{32915, "big5"},
-    Encoding{32916, "iso-2022-jp"}, Encoding{32917, "euc-jp"},      Encoding{32918, "_autodetect"},
-    Encoding{32919, "us-ascii"},    Encoding{32920, "utf-8"},       Encoding{32921, "koi8-r"},
-    Encoding{32922, "shift-jis"},   Encoding{32923, "iso-2022-kr"}, Encoding{32924, "euc-kr"},
-    Encoding{33022, "iso-8859-7"},  Encoding{33024, "iso-8859-4"},  Encoding{33026, "iso-8859-6"},
-    Encoding{33027, "iso-8859-2"},  Encoding{33029, "iso-8859-8"},  Encoding{33031, "iso-8859-5"},
-    Encoding{33033, "iso-8859-3"},  Encoding{33035, "iso-8859-9"},  Encoding{33036, "utf-7"},
-};
 
 bool inRange(int id, int first, int last)
 {
@@ -83,11 +67,7 @@ PageCommands::PageCommands(PageHost &host, RegistryStore &registry, QString make
 
 QString PageCommands::charsetFor(int id)
 {
-    for (const Encoding &encoding : kEncodings) {
-        if (encoding.id == id)
-            return QLatin1String(encoding.charset);
-    }
-    return {};
+    return QLatin1String(Encodings::charsetFor(id));
 }
 
 bool PageCommands::owns(int id)
