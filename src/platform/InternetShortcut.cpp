@@ -16,9 +16,11 @@ QString readUrl(const QString &fileName)
 {
     // Shortcut files are small; a bigger file, a pipe or a device is not one.
     const BoundedFile::Result file = BoundedFile::read(fileName, BoundedFile::kShortcutLimit);
-    if (!file.ok())
-        return {};
-    const QByteArray &bytes = file.bytes;
+    return file.ok() ? urlIn(file.bytes) : QString();
+}
+
+QString urlIn(const QByteArray &bytes)
+{
     auto decoder = QStringDecoder(QStringDecoder::Utf8);
     const QString text = decoder.decode(bytes);
     bool inSection = false;

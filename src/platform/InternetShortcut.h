@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Internet shortcut files (".url"): an ini file whose [InternetShortcut]
@@ -12,6 +13,8 @@ bool isShortcutName(const QString &fileName);
 // The address stored in the shortcut, or an empty text when the file cannot
 // be read or holds none.
 QString readUrl(const QString &fileName);
+// The address in a shortcut file's content; empty when it holds none.
+QString urlIn(const QByteArray &content);
 
 // Turns a command-line or hand-off argument into what should be opened: a
 // shortcut becomes its address; anything else is returned as given.

@@ -352,28 +352,49 @@ QByteArray exportAll(const RegistryStore &store)
     return out;
 }
 
-ImportResult import(RegistryStore &store, const QByteArray &content)
+namespace {
+
+// Reads the file's changes; nothing when it cannot be read, with the fault in result.
+std::optional<QList<Op>> readOps(const QByteArray &content, ImportResult &result)
 {
-    ImportResult result;
     QString why;
     const auto text = decode(content, why);
     if (!text) {
         result.error = why;
-        return result;
+        return std::nullopt;
     }
-    const auto parsed = parse(*text);
+    auto parsed = parse(*text);
     if (const auto *error = std::get_if<ParseError>(&parsed)) {
         result.line = error->line;
         result.error = error->what;
-        return result;
+        return std::nullopt;
     }
-    const auto &ops = std::get<QList<Op>>(parsed);
+    auto &ops = std::get<QList<Op>>(parsed);
     for (const Op &op : ops) {
         if (std::holds_alternative<KeyOp>(op))
             ++result.keys;
         else
             ++result.values;
     }
+    return std::move(ops);
+}
+
+} // namespace
+
+ImportResult check(const QByteArray &content)
+{
+    ImportResult result;
+    result.ok = readOps(content, result).has_value();
+    return result;
+}
+
+ImportResult import(RegistryStore &store, const QByteArray &content)
+{
+    ImportResult result;
+    const auto read = readOps(content, result);
+    if (!read)
+        return result;
+    const QList<Op> &ops = *read;
     result.ok = store.transaction([&] {
         for (const Op &op : ops) {
             if (const auto *k = std::get_if<KeyOp>(&op)) {

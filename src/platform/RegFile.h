@@ -34,5 +34,8 @@ struct ImportResult
 // Merges a file into the store. The file is parsed whole before anything is
 // written, and written in one transaction: a bad line writes nothing.
 ImportResult import(RegistryStore &store, const QByteArray &content);
+// Reads a file as an import would, without a store: ok with the number of
+// keys and values it names, or the fault. Nothing is deleted or written.
+ImportResult check(const QByteArray &content);
 
 } // namespace RegFile

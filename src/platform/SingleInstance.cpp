@@ -1,5 +1,7 @@
 #include "platform/SingleInstance.h"
 
+#include "platform/HandOffRecord.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QElapsedTimer>
@@ -9,7 +11,6 @@
 #include <QLockFile>
 #include <QThread>
 #include <QTimer>
-#include <QtEndian>
 
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -103,17 +104,14 @@ SingleInstance::Role SingleInstance::becomePrimary()
 
 bool SingleInstance::fits(const QString &argument)
 {
-    return argument.toUtf8().size() <= kMaxRecord;
+    return !HandOffRecord::encode(argument).isEmpty();
 }
 
 SingleInstance::HandOffResult SingleInstance::handOff(const QString &argument, int timeoutMs)
 {
     HandOffResult result = HandOffResult::Failed;
-    const QByteArray payload = argument.toUtf8();
-    if (m_client && payload.size() <= kMaxRecord) {
-        QByteArray record(4, '\0');
-        qToBigEndian<quint32>(quint32(payload.size()), record.data());
-        record += payload;
+    const QByteArray record = HandOffRecord::encode(argument);
+    if (m_client && !record.isEmpty()) {
         m_client->write(record);
         if (m_client->waitForBytesWritten(kConnectTimeoutMs) && m_client->waitForReadyRead(timeoutMs)) {
             char answer = 0;
@@ -159,16 +157,14 @@ void SingleInstance::readFrom(QLocalSocket *socket)
         return;
     QByteArray &buffer = m_buffers[socket];
     buffer += socket->readAll();
-    if (buffer.size() < 4)
-        return;
-    const quint32 length = qFromBigEndian<quint32>(buffer.constData());
-    if (length > quint32(kMaxRecord)) {
+    const HandOffRecord::Decoded record = HandOffRecord::decode(buffer);
+    if (record.status == HandOffRecord::Decoded::Status::Broken) {
         dropConnection(socket, true);
         return;
     }
-    if (buffer.size() < qsizetype(4 + length))
+    if (record.status == HandOffRecord::Decoded::Status::Incomplete)
         return;
-    const QString text = QString::fromUtf8(buffer.constData() + 4, length);
+    const QString text = record.text;
     m_buffers.remove(socket);
     m_pending.append({socket, text});
     runPending();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/HandOffRecord.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -22,7 +24,7 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    static constexpr int kMaxRecord = 2559;
+    static constexpr int kMaxRecord = HandOffRecord::kMaxText;
 
     enum class Role {
         Primary,     // this process is the running instance

@@ -152,6 +152,11 @@ TEST(RegFile, AMalformedLineNamesItsNumberAndWritesNothing)
         EXPECT_EQ(result.line, c.line) << c.text;
         EXPECT_FALSE(result.error.isEmpty());
         EXPECT_FALSE(s.a.keyExists(Hive::CurrentUser, QStringLiteral("A"))) << c.text;
+        // Reading without a store finds the same fault.
+        const auto checked = RegFile::check(QByteArray(c.text));
+        EXPECT_FALSE(checked.ok);
+        EXPECT_EQ(checked.line, c.line) << c.text;
+        EXPECT_EQ(checked.error, result.error);
     }
 }
 

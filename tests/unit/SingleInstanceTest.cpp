@@ -90,6 +90,28 @@ TEST(SingleInstance, RequestsWaitUntilTheWindowIsReady)
     EXPECT_EQ(got, QStringLiteral("early"));
 }
 
+TEST(HandOffRecord, IsReadWhateverPiecesItArrivesIn)
+{
+    using Status = HandOffRecord::Decoded::Status;
+    const QString text = QStringLiteral("http://例子.example/?q=a b");
+    const QByteArray record = HandOffRecord::encode(text);
+    for (qsizetype n = 0; n < record.size(); ++n)
+        EXPECT_EQ(HandOffRecord::decode(record.left(n)).status, Status::Incomplete) << n;
+    EXPECT_EQ(HandOffRecord::decode(record).text, text);
+    EXPECT_EQ(HandOffRecord::decode(record + "more").text, text);
+
+    // The longest text fits; one byte more does not, and a length beyond it
+    // is refused before its bytes come.
+    const QString longest(HandOffRecord::kMaxText, QLatin1Char('x'));
+    EXPECT_EQ(HandOffRecord::decode(HandOffRecord::encode(longest)).status, Status::Complete);
+    EXPECT_TRUE(HandOffRecord::encode(longest + QLatin1Char('x')).isEmpty());
+    QByteArray tooLong(4, '\0');
+    qToBigEndian<quint32>(HandOffRecord::kMaxText + 1, tooLong.data());
+    EXPECT_EQ(HandOffRecord::decode(tooLong).status, Status::Broken);
+    qToBigEndian<quint32>(0xffffffffu, tooLong.data());
+    EXPECT_EQ(HandOffRecord::decode(tooLong).status, Status::Broken);
+}
+
 TEST(SingleInstance, ABrokenRecordIsReportedAndNothingHandled)
 {
     const QString profile = freshProfileDir();
