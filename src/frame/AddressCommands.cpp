@@ -103,7 +103,7 @@ void AddressCommands::confirm(Qt::KeyboardModifiers modifiers)
     if (!m_newOnAddress)
         box.setEditText(text);
     CWebBrowser2 *active = m_parts.host.activePage();
-    if (!m_newOnAddress || (active && active->state == CWebBrowser2::Error)) {
+    if (!m_newOnAddress || (active && active->state() == CWebBrowser2::Error)) {
         m_parts.host.OpenInCurrentPage(text);
     } else {
         m_parts.host.CreatePage(text, PageHost::ReuseBlank, text);

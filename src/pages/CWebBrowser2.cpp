@@ -1,12 +1,13 @@
 #include "pages/CWebBrowser2.h"
 
+#include "pages/PageContext.h"
+
 #include <QWidget>
 
-CWebBrowser2::CWebBrowser2(std::unique_ptr<BrowserControl> control, PageHost &host)
+CWebBrowser2::CWebBrowser2(std::unique_ptr<BrowserControl> control, PageContext &context)
     : m_control(std::move(control))
-    , m_host(host)
+    , m_context(context)
 {
-    title = QStringLiteral("about:blank");
     connectEvents();
 }
 
@@ -24,6 +25,27 @@ QString CWebBrowser2::address() const
     if (!m_deferred.isEmpty())
         return m_deferred;
     return m_control ? m_control->locationUrl() : QString();
+}
+
+void CWebBrowser2::becomeWindowPage(const QString &label)
+{
+    m_title = label;
+    m_keepsWindowLabel = true;
+    setState(NewWindow);
+}
+
+void CWebBrowser2::lock()
+{
+    setState(Locked);
+    setTabImage(TabGlyph::Locked);
+}
+
+void CWebBrowser2::unlock()
+{
+    if (!isLocked())
+        return;
+    setState(Normal);
+    setTabImage(isActive() ? TabGlyph::LoadedActive : TabGlyph::Loaded);
 }
 
 void CWebBrowser2::startDeferredLoad()

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-class PageHost;
+class PageContext;
 
 // One Page: a tab's browser control with the little state the Pages keep on
 // it. The event handlers (PageEvents.cpp) turn the control's events into this
@@ -19,30 +19,38 @@ class CWebBrowser2 : public QObject
 public:
     enum State { Normal = 0, NewWindow = 1, Error = 2, Locked = 3 };
 
-    CWebBrowser2(std::unique_ptr<BrowserControl> control, PageHost &host);
+    CWebBrowser2(std::unique_ptr<BrowserControl> control, PageContext &context);
     ~CWebBrowser2() override;
 
     BrowserControl *control() const { return m_control.get(); }
     // Gives the control up (the Page is being destroyed).
     std::unique_ptr<BrowserControl> releaseControl();
 
-    QString title;
-    State state = Normal;
-    int index = 0;
+    // The last title the control reported; "about:blank" at first.
+    QString title() const { return m_title; }
+    State state() const { return m_state; }
+    // The Page's place in the page list, which keeps it up to date.
+    int index() const { return m_index; }
     // A top-level navigation is under way.
-    bool pending = false;
-
-    bool isLoading() const { return pending; }
-    bool isLocked() const { return state == Locked; }
+    bool isLoading() const { return m_pending; }
+    bool isLocked() const { return m_state == Locked; }
     QString address() const;
+
+    // Made for a window that a page opened: titled with the label from the
+    // link, which the tab keeps over "about:blank" titles.
+    void becomeWindowPage(const QString &label);
+    // A locked Page ignores every close.
+    void lock();
+    void unlock();
+    // The next top-level start counts as a navigation of its own (a reload
+    // or a step through the history is about to start one).
+    void forgetPendingNavigation() { m_pending = false; }
 
     // What the Page's tab shows.
     QString tabLabel() const { return m_tabLabel; }
     TabGlyph tabImage() const { return m_tabImage; }
     void setTabLabel(const QString &label);
     void setTabImage(TabGlyph image);
-    // Made for a window: the label from the link stays over "about:blank" titles.
-    void keepWindowLabel() { m_keepsWindowLabel = true; }
 
     // A Page restored at start that loads its address only when first shown;
     // until then it stands for that address everywhere (tabs, saving, closing).
@@ -52,10 +60,16 @@ public:
     void startDeferredLoad();
 
 signals:
-    // The tab's label or glyph changed.
+    // What the tab shows changed: its label or its glyph.
     void tabChanged(CWebBrowser2 *page);
 
 private:
+    friend class PageList; // numbers its Pages
+    void setIndex(int index) { m_index = index; }
+    // A change of state that the tab shows (locked, error) comes with a glyph
+    // of its own, and that announces it.
+    void setState(State state) { m_state = state; }
+
     void connectEvents();
     void onBeforeNavigate2(BrowserControl::Frame frame);
     void onNavigateComplete2(BrowserControl::Frame frame);
@@ -73,7 +87,11 @@ private:
     bool isActive() const;
 
     std::unique_ptr<BrowserControl> m_control;
-    PageHost &m_host;
+    PageContext &m_context;
+    QString m_title = QStringLiteral("about:blank");
+    State m_state = Normal;
+    int m_index = 0;
+    bool m_pending = false;
     QString m_tabLabel;
     TabGlyph m_tabImage = TabGlyph::Loading;
     bool m_keepsWindowLabel = false;

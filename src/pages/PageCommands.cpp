@@ -286,7 +286,7 @@ void PageCommands::goBackOrForward(bool back)
     CWebBrowser2 *active = m_host.activePage();
     if (!active || !isEnabled(back ? cmd::Back : cmd::Forward))
         return;
-    active->pending = false;
+    active->forgetPendingNavigation();
     if (back)
         active->control()->goBack();
     else
@@ -304,7 +304,7 @@ void PageCommands::goToHistoryEntry(int id)
                               : active->control()->forwardEntries(kHistoryEntries);
     if (i >= entries.size())
         return;
-    active->pending = false;
+    active->forgetPendingNavigation();
     if (back)
         active->control()->goToBackEntry(i);
     else
@@ -317,7 +317,7 @@ void PageCommands::setEncoding(const QString &charset)
     if (!active || charset.isEmpty())
         return;
     active->control()->setDefaultEncoding(charset);
-    m_host.refreshPage(active->index, 1);
+    m_host.refreshPage(active->index(), 1);
 }
 
 void PageCommands::fillClosedPagesMenu(QMenu *menu) const

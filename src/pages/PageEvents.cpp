@@ -4,13 +4,11 @@
 
 #include "core/AppSwitches.h"
 #include "pages/PageFrame.h"
-#include "pages/PageHost.h"
+#include "pages/PageContext.h"
+#include "pages/PopupGate.h"
 #include "pages/PopupRule.h"
 #include "pages/StatusFilter.h"
-#include "ui/MessageBoxes.h"
 
-#include <QPointer>
-#include <QScopeGuard>
 #include <QWidget>
 
 void CWebBrowser2::connectEvents()
@@ -33,20 +31,20 @@ void CWebBrowser2::connectEvents()
 
 bool CWebBrowser2::isActive() const
 {
-    return m_host.isActive(this);
+    return m_context.isActive(this);
 }
 
 void CWebBrowser2::onBeforeNavigate2(BrowserControl::Frame frame)
 {
-    if (state == NewWindow)
-        state = Normal;
-    if (frame != BrowserControl::Frame::Top || pending)
+    if (m_state == NewWindow)
+        setState(Normal);
+    if (frame != BrowserControl::Frame::Top || m_pending)
         return;
-    pending = true;
+    m_pending = true;
     if (isActive())
-        m_host.releaseLastClicked();
-    if (state == Error)
-        state = Normal;
+        m_context.popupGate().release();
+    if (m_state == Error)
+        setState(Normal);
     if (!isLocked())
         setTabImage(TabGlyph::Loading);
 }
@@ -55,24 +53,24 @@ void CWebBrowser2::onNavigateError(BrowserControl::Frame frame)
 {
     if (frame != BrowserControl::Frame::Top)
         return;
-    pending = true;
-    state = Error;
+    m_pending = true;
+    setState(Error);
     setTabImage(TabGlyph::Loading);
 }
 
 void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
 {
-    if (frame != BrowserControl::Frame::Top || !pending)
+    if (frame != BrowserControl::Frame::Top || !m_pending)
         return;
     // What the user is typing in the address bar stays, and so does the focus.
-    if (isActive() && !m_host.frame().isEditingAddress()) {
+    if (isActive() && !m_context.frame().isEditingAddress()) {
         const QString location = address();
         if (location != QLatin1String("about:blank")) {
-            if (!m_host.focusInside())
+            if (!m_context.focusInside())
                 m_control->widget()->setFocus();
-            m_host.frame().setAddressText(location);
+            m_context.frame().setAddressText(location);
         } else {
-            m_host.frame().focusAddressBar();
+            m_context.frame().focusAddressBar();
         }
     }
     if (!isLocked())
@@ -83,10 +81,10 @@ void CWebBrowser2::onDocumentComplete(BrowserControl::Frame frame)
 {
     if (frame != BrowserControl::Frame::Top)
         return;
-    pending = false;
+    m_pending = false;
     if (isLocked())
         return;
-    if (state == Error)
+    if (m_state == Error)
         setTabImage(TabGlyph::ErrorPage);
     else
         setTabImage(isActive() ? TabGlyph::LoadedActive : TabGlyph::Loaded);
@@ -100,13 +98,13 @@ void CWebBrowser2::onTitleChange(const QString &text)
     // title of its own: the engine names a window "about:blank" before, and
     // sometimes after, the window's first navigation has started.
     const bool blank = text.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0;
-    if (!(blank && (state == NewWindow || m_keepsWindowLabel)))
+    if (!(blank && (m_state == NewWindow || m_keepsWindowLabel)))
         setTabLabel(text);
     if (!blank)
         m_keepsWindowLabel = false;
-    title = text;
+    m_title = text;
     if (isActive())
-        m_host.frame().setFrameTitle(text);
+        m_context.frame().setFrameTitle(text);
 }
 
 void CWebBrowser2::onStatusTextChange(const QString &text)
@@ -115,39 +113,40 @@ void CWebBrowser2::onStatusTextChange(const QString &text)
         return;
     // An empty text clears the pane: the mouse has left the link whose
     // address it shows, and the address must not stay behind.
-    if (m_host.switches().NostatusText && !text.isEmpty() && !StatusFilter::isAddressLike(text))
+    if (m_context.switches().NostatusText && !text.isEmpty() && !StatusFilter::isAddressLike(text))
         return;
-    m_host.frame().setStatusText(text);
+    m_context.frame().setStatusText(text);
 }
 
 void CWebBrowser2::onProgressChange(int progress, int maximum)
 {
     if (!isActive())
         return;
-    m_host.frame().setProgress(std::clamp(progress, 0, std::max(maximum, 0)), maximum);
+    m_context.frame().setProgress(std::clamp(progress, 0, std::max(maximum, 0)), maximum);
 }
 
 void CWebBrowser2::onSetSecureLockIcon(int level)
 {
     if (!isActive())
         return;
-    m_host.frame().setSecurityText(StatusFilter::securityText(level));
+    m_context.frame().setSecurityText(StatusFilter::securityText(level));
 }
 
 void CWebBrowser2::onNewWindow2(NewWindowRequest &request)
 {
     PopupRule::Request facts;
-    facts.blocking = m_host.switches().KillPopup;
+    PopupGate &gate = m_context.popupGate();
+    facts.blocking = m_context.switches().KillPopup;
     facts.fromActivePage = isActive();
     facts.userInitiated = request.isUserInitiated();
     facts.activeElement = m_control->activeElement();
-    facts.lastClicked = m_host.lastClicked();
+    facts.lastClicked = gate.lastClicked();
     const PopupRule::Verdict verdict = PopupRule::decide(facts);
     if (!verdict.allowed)
         return;
     // One click lets one window through.
-    m_host.releaseLastClicked();
-    CWebBrowser2 *page = m_host.createWindowPage(verdict.label);
+    gate.release();
+    CWebBrowser2 *page = m_context.openWindowPage(verdict.label);
     if (!page)
         return;
     request.openIn(page->control());
@@ -155,33 +154,21 @@ void CWebBrowser2::onNewWindow2(NewWindowRequest &request)
 
 void CWebBrowser2::onScriptError(const QString &message, const QString &source, int line)
 {
-    if (m_host.switches().bSilent) {
-        if (isActive())
-            m_host.frame().setStatusText(QStringLiteral("脚本错误!"));
-        return;
-    }
-    // A page that fails on a timer must not stack box upon box: while one
-    // error is shown, the next ones only reach the status bar.
-    if (m_host.isShowingScriptError()) {
-        if (isActive())
-            m_host.frame().setStatusText(QStringLiteral("脚本错误!"));
-        return;
-    }
-    m_host.setShowingScriptError(true);
-    // The box runs its own event loop: the host may be all that is left after it.
-    const auto done = qScopeGuard([host = QPointer<PageHost>(&m_host)] {
-        if (host)
-            host->setShowingScriptError(false);
-    });
-    m_host.messages().tell(m_control->widget(),
-                           QStringLiteral("%1\n\n%2\n行: %3").arg(message, source).arg(line),
-                           MessageBoxes::Icon::Warning, QStringLiteral("脚本错误"));
+    // Unless script errors are silenced they are shown in a box. A page that
+    // fails on a timer must not stack box upon box: while one box is up, the
+    // next errors only reach the status bar.
+    if (!m_context.switches().bSilent
+        && m_context.showScriptError(m_control->widget(),
+                                     QStringLiteral("%1\n\n%2\n行: %3").arg(message, source).arg(line)))
+        return; // this Page may be gone now
+    if (isActive())
+        m_context.frame().setStatusText(QStringLiteral("脚本错误!"));
 }
 
 void CWebBrowser2::onElementReleased(const ElementInfo &element)
 {
-    if (isActive() && m_host.switches().KillPopup)
-        m_host.setLastClicked(element);
+    if (isActive() && m_context.switches().KillPopup)
+        m_context.popupGate().clicked(element);
 }
 
 void CWebBrowser2::onEnterPressed(const ElementInfo &active, bool ctrl)
@@ -189,17 +176,17 @@ void CWebBrowser2::onEnterPressed(const ElementInfo &active, bool ctrl)
     if (!isActive())
         return;
     if (ctrl) {
-        m_host.releaseLastClicked();
+        m_context.popupGate().release();
         return;
     }
-    if (m_host.switches().KillPopup)
-        m_host.setLastClicked(active);
+    if (m_context.switches().KillPopup)
+        m_context.popupGate().clicked(active);
 }
 
 void CWebBrowser2::onFormSubmittedByKey()
 {
     if (isActive()) {
-        m_host.playSound(QStringLiteral("new.wav"));
-        m_host.releaseLastClicked();
+        m_context.playSound(QStringLiteral("new.wav"));
+        m_context.popupGate().release();
     }
 }

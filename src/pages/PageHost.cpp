@@ -5,8 +5,11 @@
 #include "pages/DroppedFile.h"
 #include "pages/PageFrame.h"
 #include "platform/Sounds.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
+#include <QPointer>
+#include <QScopeGuard>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QUrl>
@@ -46,7 +49,7 @@ std::unique_ptr<CWebBrowser2> PageHost::makePage(const QString &label)
     control->setContentPolicy(m_services.downloadFlags.policy());
     control->setZoomFactor(zoomForTextSize(m_textSize));
     m_stack->addWidget(control->widget());
-    auto page = std::make_unique<CWebBrowser2>(std::move(control), *this);
+    auto page = std::make_unique<CWebBrowser2>(std::move(control), static_cast<PageContext &>(*this));
     page->setTabLabel(label);
     page->setTabImage(TabGlyph::Loading);
     return page;
@@ -94,14 +97,11 @@ CWebBrowser2 *PageHost::CreatePage(const QString &address, OpenFlags flags, cons
     return page;
 }
 
-CWebBrowser2 *PageHost::createWindowPage(const QString &label)
+CWebBrowser2 *PageHost::openWindowPage(const QString &label)
 {
     CWebBrowser2 *page = insertPage({}, label);
-    if (!page)
-        return nullptr;
-    page->title = label;
-    page->state = CWebBrowser2::NewWindow;
-    page->keepWindowLabel();
+    if (page)
+        page->becomeWindowPage(label);
     return page;
 }
 
@@ -153,7 +153,7 @@ void PageHost::makeCurrent(int index)
 {
     CWebBrowser2 *was = m_list.active();
     // The glyph of a loaded Page that is no longer the active one.
-    if (was && was->index != index && was->tabImage() == TabGlyph::LoadedActive)
+    if (was && was->index() != index && was->tabImage() == TabGlyph::LoadedActive)
         was->setTabImage(TabGlyph::Loaded);
     m_list.setCurrent(index);
 }
@@ -164,7 +164,7 @@ void PageHost::showPage(CWebBrowser2 *page)
     // The progress pane follows the Page shown.
     if (!page->isLoading())
         m_services.frame.setProgress(0, 0);
-    emit pageShown(page->index);
+    emit pageShown(page->index());
 }
 
 void PageHost::selectTab(int index)
@@ -172,12 +172,12 @@ void PageHost::selectTab(int index)
     CWebBrowser2 *page = m_list.at(index);
     if (!page)
         return;
-    if (page->state != CWebBrowser2::Error && !page->isLocked())
+    if (page->state() != CWebBrowser2::Error && !page->isLocked())
         page->setTabImage(TabGlyph::LoadedActive);
     showPage(page);
     m_services.frame.setAddressText(page->address());
     page->control()->widget()->setFocus();
-    m_services.frame.setFrameTitle(page->title);
+    m_services.frame.setFrameTitle(page->title());
 }
 
 void PageHost::bringUp(int index, bool focus)
@@ -189,10 +189,10 @@ void PageHost::bringUp(int index, bool focus)
     m_services.frame.setAddressText(page->address());
     if (focus)
         page->control()->widget()->setFocus();
-    if (!page->isLoading() && page->state != CWebBrowser2::Error && !page->isLocked())
+    if (!page->isLoading() && page->state() != CWebBrowser2::Error && !page->isLocked())
         page->setTabImage(TabGlyph::LoadedActive);
     showPage(page);
-    m_services.frame.setFrameTitle(page->title);
+    m_services.frame.setFrameTitle(page->title());
 }
 
 void PageHost::SelectPage(int index)
@@ -223,7 +223,7 @@ void PageHost::ClosePageAt(int index)
     if (!page || page->isLocked())
         return;
     RememberClosedPage(index);
-    releaseLastClicked();
+    m_popupGate.release();
     destroyPage(index);
 }
 
@@ -319,7 +319,7 @@ void PageHost::RememberClosedPage(int index)
     const QString address = page->address();
     if (address.isEmpty() || address == kBlank)
         return;
-    m_list.closed().push(address, page->title.isEmpty() ? address : page->title);
+    m_list.closed().push(address, page->title().isEmpty() ? address : page->title());
     m_list.closedChanged();
 }
 
@@ -358,9 +358,9 @@ void PageHost::closeAllBut(int keep)
     if (!kept)
         return;
     m_list.setPrevious(keep);
-    for (int i = m_list.count() - 1; i > kept->index; --i)
+    for (int i = m_list.count() - 1; i > kept->index(); --i)
         ClosePageAt(i);
-    for (int i = kept->index - 1; i >= 0; --i)
+    for (int i = kept->index() - 1; i >= 0; --i)
         ClosePageAt(i);
 }
 
@@ -369,9 +369,9 @@ void PageHost::closeAllButTab(int keep)
     CWebBrowser2 *kept = m_list.at(keep);
     if (!kept)
         return;
-    for (int i = m_list.count() - 1; i > kept->index; --i)
+    for (int i = m_list.count() - 1; i > kept->index(); --i)
         CloseTabAt(i);
-    for (int i = kept->index - 1; i >= 0; --i)
+    for (int i = kept->index() - 1; i >= 0; --i)
         CloseTabAt(i);
 }
 
@@ -395,7 +395,7 @@ void PageHost::closeErrorPages()
 {
     for (int i = m_list.count() - 1; i >= 0; --i) {
         CWebBrowser2 *page = m_list.at(i);
-        if (page && page->state == CWebBrowser2::Error)
+        if (page && page->state() == CWebBrowser2::Error)
             ClosePageAt(i);
     }
 }
@@ -405,28 +405,23 @@ void PageHost::toggleLock(int index)
     CWebBrowser2 *page = m_list.at(index);
     if (!page)
         return;
-    if (page->isLocked()) {
-        unlock(index);
-        return;
-    }
-    page->state = CWebBrowser2::Locked;
-    page->setTabImage(TabGlyph::Locked);
+    if (page->isLocked())
+        page->unlock();
+    else
+        page->lock();
 }
 
 void PageHost::unlock(int index)
 {
-    CWebBrowser2 *page = m_list.at(index);
-    if (!page || !page->isLocked())
-        return;
-    page->state = CWebBrowser2::Normal;
-    page->setTabImage(isActive(page) ? TabGlyph::LoadedActive : TabGlyph::Loaded);
+    if (CWebBrowser2 *page = m_list.at(index))
+        page->unlock();
 }
 
 void PageHost::refreshPage(int index, int level)
 {
     if (CWebBrowser2 *page = m_list.at(index)) {
         // The reload's own start records the pending navigation again.
-        page->pending = false;
+        page->forgetPendingNavigation();
         page->control()->refresh(level);
     }
 }
@@ -454,7 +449,7 @@ void PageHost::goHome(CWebBrowser2 *page)
     if (!page)
         return;
     const QString home = m_services.homeAddress ? m_services.homeAddress() : QString();
-    page->pending = false;
+    page->forgetPendingNavigation();
     page->control()->navigate(home.isEmpty() ? kBlank : home);
 }
 
@@ -513,6 +508,20 @@ void PageHost::setTextSize(int size)
     m_textSize = std::clamp(size, 0, 4);
     for (int i = 0; i < m_list.count(); ++i)
         m_list.at(i)->control()->setZoomFactor(zoomForTextSize(m_textSize));
+}
+
+bool PageHost::showScriptError(QWidget *over, const QString &text)
+{
+    if (m_scriptErrorShown)
+        return false;
+    m_scriptErrorShown = true;
+    // The box runs its own event loop: the host may be gone after it.
+    const auto done = qScopeGuard([host = QPointer<PageHost>(this)] {
+        if (host)
+            host->m_scriptErrorShown = false;
+    });
+    m_services.messages.tell(over, text, MessageBoxes::Icon::Warning, QStringLiteral("脚本错误"));
+    return true;
 }
 
 bool PageHost::focusInside() const

@@ -2,18 +2,17 @@
 
 #include "pages/BrowserControl.h"
 #include "pages/DownloadFlags.h"
-#include "pages/ElementInfo.h"
+#include "pages/PageContext.h"
 #include "pages/PageList.h"
+#include "pages/PopupGate.h"
 
-#include <QPointer>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
-class AppSwitches;
+struct AppSwitches;
 class CWebBrowser2;
 class MessageBoxes;
 class PageFrame;
@@ -35,7 +34,7 @@ struct PageHostServices
 
 // The frame's view: it owns the open Pages, shows the active one over its
 // whole area, and makes, selects, closes and reopens Pages.
-class PageHost : public QWidget
+class PageHost : public QWidget, private PageContext
 {
     Q_OBJECT
 public:
@@ -45,7 +44,7 @@ public:
     PageList &list() { return m_list; }
     const PageList &list() const { return m_list; }
     CWebBrowser2 *activePage() const { return m_list.active(); }
-    bool isActive(const CWebBrowser2 *page) const { return page && page == m_list.active(); }
+    bool isActive(const CWebBrowser2 *page) const override { return page && page == m_list.active(); }
 
     enum OpenFlag {
         // The new Page comes up as the active one (with bNewWindowActive
@@ -61,8 +60,6 @@ public:
     // one. Nothing is returned when the active Page was reused.
     CWebBrowser2 *CreatePage(const QString &address, OpenFlags flags, const QString &label);
     void OpenInCurrentPage(const QString &address);
-    // A Page for a window a page opened: the engine fills it.
-    CWebBrowser2 *createWindowPage(const QString &label);
     // Only while there is no Page.
     void CreateFirstPage(const QString &address);
     // Makes a Page at the end of the list, behind the active one, and
@@ -104,11 +101,7 @@ public:
     // Text dropped on a tab: that tab's Page loads it.
     void openTextInTab(int index, const QString &text);
 
-    // The element under the last mouse release on, or focused at the last
-    // Enter in, the active Page; pop-up blocking lets one window through for it.
-    const std::optional<ElementInfo> &lastClicked() const { return m_lastClicked; }
-    void setLastClicked(const ElementInfo &element) { m_lastClicked = element; }
-    void releaseLastClicked() { m_lastClicked.reset(); }
+    PopupGate &popupGate() override { return m_popupGate; }
 
     // The content switches: flips, writes, tells every Page and refreshes them.
     void toggleContentSwitch(int command);
@@ -123,15 +116,9 @@ public:
     int menuTab() const { return m_menuTab; }
     void setMenuTab(int index) { m_menuTab = index; }
 
-    // Whether a script error box is up.
-    bool isShowingScriptError() const { return m_scriptErrorShown; }
-    void setShowingScriptError(bool shown) { m_scriptErrorShown = shown; }
+    bool focusInside() const override;
+    void playSound(const QString &wave) override;
 
-    bool focusInside() const;
-    void playSound(const QString &wave);
-
-    AppSwitches &switches() { return m_services.switches; }
-    PageFrame &frame() { return m_services.frame; }
     MessageBoxes &messages() { return m_services.messages; }
 
 signals:
@@ -139,6 +126,13 @@ signals:
     void pageShown(int index);
 
 private:
+    // What the Pages ask of the host.
+    PageFrame &frame() override { return m_services.frame; }
+    const AppSwitches &switches() const override { return m_services.switches; }
+    // A Page for a window a page opened: the engine fills it.
+    CWebBrowser2 *openWindowPage(const QString &label) override;
+    bool showScriptError(QWidget *over, const QString &text) override;
+
     void selectTab(int index);
     // Makes the Page at index the active one and shows it: address, glyph, title.
     void bringUp(int index, bool focus);
@@ -153,7 +147,7 @@ private:
     PageHostServices m_services;
     PageList m_list;
     QStackedLayout *m_stack = nullptr;
-    std::optional<ElementInfo> m_lastClicked;
+    PopupGate m_popupGate;
     int m_menuTab = 0;
     // Controls of closed Pages, deleted once their own events are over.
     std::vector<std::unique_ptr<BrowserControl>> m_retired;

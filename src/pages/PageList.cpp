@@ -57,5 +57,5 @@ std::unique_ptr<CWebBrowser2> PageList::take(int index)
 void PageList::renumberFrom(int index)
 {
     for (int i = index; i < count(); ++i)
-        m_pages[static_cast<size_t>(i)]->index = i;
+        m_pages[static_cast<size_t>(i)]->setIndex(i);
 }

@@ -201,7 +201,7 @@ QString TabStrip::toolTipAt(const QPoint &point) const
         return {};
     if (TabGeometry::inGlyphZone(tabRect(index), point))
         return page->isLocked() ? QStringLiteral("Unlock") : QStringLiteral("Close");
-    return page->title;
+    return page->title();
 }
 
 bool TabStrip::event(QEvent *event)

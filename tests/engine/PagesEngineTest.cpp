@@ -81,7 +81,7 @@ protected:
     {
         CWebBrowser2 *made = host->CreatePage(server.url(path), {}, QStringLiteral("Loading..."));
         ASSERT_NE(made, nullptr);
-        ASSERT_TRUE(waitForLoad(control(made->index)->page(), kWait));
+        ASSERT_TRUE(waitForLoad(control(made->index())->page(), kWait));
     }
 
     QVariant run(int i, const QString &script)
@@ -180,7 +180,7 @@ TEST_F(PagesEngineTest, CtrlEnterInAMultiLineFieldSubmitsItsForm)
     QTest::keyClick(surface(0), Qt::Key_Return, Qt::ControlModifier);
     ASSERT_TRUE(server.waitForRequest(QStringLiteral("/sent?t=hello&submit=x")));
     EXPECT_EQ(sounds.played, QStringList{QStringLiteral("new.wav")});
-    EXPECT_FALSE(host->lastClicked().has_value());
+    EXPECT_FALSE(host->popupGate().lastClicked().has_value());
 }
 
 TEST_F(PagesEngineTest, ScriptErrorsOnlyShowInTheStatusBarWhenSilent)
@@ -216,8 +216,8 @@ TEST_F(PagesEngineTest, ALocalFileReadsNeitherOtherFilesNorTheNetwork)
                     .toUtf8());
     local.close();
     host->CreateFirstPage(dir + QStringLiteral("/page.html"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title.contains(QLatin1Char(',')); }, kWait));
-    EXPECT_EQ(page(0)->title, QStringLiteral("file:refused,net:refused"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title().contains(QLatin1Char(',')); }, kWait));
+    EXPECT_EQ(page(0)->title(), QStringLiteral("file:refused,net:refused"));
     EXPECT_FALSE(server.requests().contains(QStringLiteral("/data")));
 }
 
@@ -247,7 +247,7 @@ TEST_F(PagesEngineTest, OfflinePagesReachNoNetworkButLocalFilesStillOpen)
     OfflineGate gate(profile);
     gate.setOffline(true);
     host->CreateFirstPage(server.url(QStringLiteral("/target")));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Error; }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state() == CWebBrowser2::Error; }, kWait));
     EXPECT_FALSE(server.requests().contains(QStringLiteral("/target")));
 
     QFile local(freshProfileDir() + QStringLiteral("/local.html"));
@@ -255,7 +255,7 @@ TEST_F(PagesEngineTest, OfflinePagesReachNoNetworkButLocalFilesStillOpen)
     local.write("<title>Local page</title>");
     local.close();
     host->OpenInCurrentPage(local.fileName());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title == QStringLiteral("Local page"); }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title() == QStringLiteral("Local page"); }, kWait));
 
     gate.setOffline(false);
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
@@ -334,13 +334,13 @@ TEST_F(PagesEngineTest, AFailedLoadShowsTheErrorGlyphUntilTheNextLoad)
     });
     host->OpenInCurrentPage(dead);
     ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == TabGlyph::ErrorPage; }, kWait));
-    EXPECT_EQ(page(0)->state, CWebBrowser2::Error);
+    EXPECT_EQ(page(0)->state(), CWebBrowser2::Error);
     EXPECT_EQ(glyphs.first(), TabGlyph::Loading);
     EXPECT_EQ(glyphs.last(), TabGlyph::ErrorPage);
 
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
     ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->tabImage() == TabGlyph::LoadedActive; }, kWait));
-    EXPECT_EQ(page(0)->state, CWebBrowser2::Normal);
+    EXPECT_EQ(page(0)->state(), CWebBrowser2::Normal);
     EXPECT_EQ(frame.title, QStringLiteral("Target page"));
     EXPECT_EQ(frame.address, server.url(QStringLiteral("/target")));
     // The progress pane goes once the load is over.
@@ -355,11 +355,11 @@ TEST_F(PagesEngineTest, ALocalPipeIsNotLoadedAndNothingWaitsForIt)
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     openFirst(QStringLiteral("/target"));
     host->OpenInCurrentPage(QUrl::fromLocalFile(fifo).toString());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Error; }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->state() == CWebBrowser2::Error; }, kWait));
     EXPECT_EQ(page(0)->tabImage(), TabGlyph::ErrorPage);
     // The next address loads as usual.
     host->OpenInCurrentPage(server.url(QStringLiteral("/target")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return page(0)->state == CWebBrowser2::Normal; }, kWait));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page(0)->state() == CWebBrowser2::Normal; }, kWait));
 }
 
 TEST_F(PagesEngineTest, AnInnerFrameLoadingLeavesThePageLoaded)
@@ -403,13 +403,13 @@ TEST_F(PagesEngineTest, NoScriptIsWrittenAtOnceAndTurnsScriptsOff)
                  html(QStringLiteral("Static title"),
                       QStringLiteral("<script>document.title = 'Script ran'</script><p>text</p>")));
     openFirst(QStringLiteral("/scripted"));
-    EXPECT_EQ(page(0)->title, QStringLiteral("Script ran"));
+    EXPECT_EQ(page(0)->title(), QStringLiteral("Script ran"));
 
     host->toggleContentSwitch(cmd::NoScript);
     EXPECT_EQ(settings.read(settings::NoScript), 1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title == QStringLiteral("Static title"); }, kWait));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return page(0)->title() == QStringLiteral("Static title"); }, kWait));
     QTest::qWait(300);
-    EXPECT_EQ(page(0)->title, QStringLiteral("Static title"));
+    EXPECT_EQ(page(0)->title(), QStringLiteral("Static title"));
 }
 
 } // namespace

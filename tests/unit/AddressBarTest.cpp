@@ -105,7 +105,7 @@ TEST_F(AddressBarTest, WithoutNewPagesOrOnAnErrorPageEnterNavigatesTheActivePage
 
     frame().runCommand(cmd::NewOnAddress);
     emit control(0)->navigateError(BrowserControl::Frame::Top);
-    ASSERT_EQ(host().activePage()->state, CWebBrowser2::Error);
+    ASSERT_EQ(host().activePage()->state(), CWebBrowser2::Error);
     enter(QStringLiteral("http://fixed.example/"));
     EXPECT_EQ(host().list().count(), 1);
     EXPECT_EQ(control(0)->navigated.last(), QStringLiteral("http://fixed.example/"));

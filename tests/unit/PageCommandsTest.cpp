@@ -230,10 +230,11 @@ TEST_F(PageCommandsTest, HistoryCommandsTravelAndBackForwardFollowTheHistory)
     EXPECT_EQ(menu.actions()[3]->data().toInt(), cmd::BackEntryFirst + 3);
     EXPECT_EQ(menu.actions()[3]->text(), QStringLiteral("T3"));
 
-    page(0)->pending = true;
+    emit fake(0)->beforeNavigate2(BrowserControl::Frame::Top);
+    ASSERT_TRUE(page(0)->isLoading());
     commands->handle(cmd::BackEntryFirst + 3);
     EXPECT_EQ(fake(0)->travelledTo, QStringLiteral("http://h3/"));
-    EXPECT_FALSE(page(0)->pending); // the travel's own start records it again
+    EXPECT_FALSE(page(0)->isLoading()); // the travel's own start records it again
     commands->handle(cmd::Back);
     EXPECT_EQ(fake(0)->backs, 1);
     commands->handle(cmd::ForwardEntryFirst);

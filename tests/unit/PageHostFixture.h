@@ -47,7 +47,7 @@ protected:
         const PageList &list = host->list();
         for (int i = 0; i < list.count(); ++i) {
             CWebBrowser2 *p = list.at(i);
-            EXPECT_EQ(p->index, i);
+            EXPECT_EQ(p->index(), i);
             QString name = QUrl(p->address()).host();
             if (name.isEmpty())
                 name = p->address() == QLatin1String("about:blank") ? QStringLiteral("blank")
@@ -57,7 +57,7 @@ protected:
                 name += QLatin1Char('*');
             if (p->isLocked())
                 name += QLatin1Char('L');
-            if (p->state == CWebBrowser2::Error)
+            if (p->state() == CWebBrowser2::Error)
                 name += QLatin1Char('E');
             parts << name;
         }

@@ -120,14 +120,14 @@ TEST_F(PageEventsTest, LoadStatesDriveTheTabGlyph)
     EXPECT_TRUE(page(1)->isLoading());
     emit b->documentComplete(BrowserControl::Frame::Top);
     EXPECT_EQ(glyphs, (QList<TabGlyph>{TabGlyph::Loading, TabGlyph::ErrorPage}));
-    EXPECT_EQ(page(1)->state, CWebBrowser2::Error);
+    EXPECT_EQ(page(1)->state(), CWebBrowser2::Error);
     EXPECT_FALSE(page(1)->isLoading());
 
     // The next navigation clears the error; a background Page ends on loaded.
     glyphs.clear();
     b->finishLoad(url("b"), QStringLiteral("B"));
     EXPECT_EQ(glyphs, (QList<TabGlyph>{TabGlyph::Loading, TabGlyph::DocumentLoading, TabGlyph::Loaded}));
-    EXPECT_EQ(page(1)->state, CWebBrowser2::Normal);
+    EXPECT_EQ(page(1)->state(), CWebBrowser2::Normal);
     EXPECT_EQ(page(1)->tabLabel(), QStringLiteral("B"));
 
     // Locked Pages keep their glyph; an error unlocks them.
@@ -137,7 +137,7 @@ TEST_F(PageEventsTest, LoadStatesDriveTheTabGlyph)
     EXPECT_EQ(glyphs, QList<TabGlyph>{TabGlyph::Locked});
     emit b->beforeNavigate2(BrowserControl::Frame::Top);
     emit b->navigateError(BrowserControl::Frame::Top);
-    EXPECT_EQ(page(1)->state, CWebBrowser2::Error);
+    EXPECT_EQ(page(1)->state(), CWebBrowser2::Error);
 }
 
 TEST_F(PageEventsTest, OnlyTheActivePageSpeaksToTheFrame)
@@ -183,7 +183,7 @@ TEST_F(PageEventsTest, OneClickLetsOneWindowThroughWithTheLinkTextAsLabel)
     ASSERT_NE(first.openedIn, nullptr);
     EXPECT_EQ(state(), "a* new");
     EXPECT_EQ(page(1)->tabLabel(), QStringLiteral("News..."));
-    EXPECT_EQ(page(1)->state, CWebBrowser2::NewWindow);
+    EXPECT_EQ(page(1)->state(), CWebBrowser2::NewWindow);
 
     // The engine names the new window about:blank first: the label stays.
     emit fake(1)->titleChange(QStringLiteral("about:blank"));
