@@ -53,7 +53,10 @@ void say(FILE *stream, const QString &text)
 bool openForWriting(const Paths &paths, RegistryStore &store)
 {
     if (!paths.ensureProfile()) {
-        say(stderr, QStringLiteral("vesperal: cannot create the profile %1").arg(paths.profileDir()));
+        say(stderr, QStringLiteral("vesperal: ")
+                        + QCoreApplication::translate("RegistryCommands",
+                                                      "无法创建配置文件夹 %1 (cannot create the profile %1)")
+                              .arg(paths.profileDir()));
         return false;
     }
     const auto opened = store.open(paths.registryFile());
@@ -84,7 +87,9 @@ int exportTo(const Paths &paths, const QString &file)
     }
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(RegFile::exportAll(store)) < 0 || !out.commit()) {
-        say(stderr, QStringLiteral("vesperal: cannot write %1: %2").arg(file, out.errorString()));
+        say(stderr, QStringLiteral("vesperal: ")
+                        + QCoreApplication::translate("RegistryCommands", "无法写入 %1: %2 (cannot write %1: %2)")
+                              .arg(file, out.errorString()));
         return 1;
     }
     return 0;
@@ -104,7 +109,9 @@ int importFrom(const Paths &paths, const QString &file)
     const RegFile::ImportResult result = RegFile::import(store, content);
     if (!result.ok) {
         const QString where = result.line > 0 ? QStringLiteral("%1:%2").arg(file).arg(result.line) : file;
-        say(stderr, QStringLiteral("vesperal: %1: %2; nothing was imported").arg(where, result.error));
+        say(stderr, QStringLiteral("vesperal: ")
+                        + QCoreApplication::translate("RegistryCommands", "%1: %2; 未导入任何内容 (nothing was imported)")
+                              .arg(where, result.error));
         return 1;
     }
     say(stdout, QCoreApplication::translate("RegistryCommands", "已从 %3 导入 %1 个键和 %2 个值.\n"

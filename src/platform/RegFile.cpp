@@ -135,7 +135,7 @@ std::optional<RegValue> parseData(const QString &data, QString &why)
         qsizetype pos = 0;
         const auto text = parseQuoted(data, pos);
         if (!text || !data.mid(pos).trimmed().isEmpty()) {
-            why = QStringLiteral("unterminated or malformed string");
+            why = QCoreApplication::translate("RegFile", "字符串未结束或格式错误 (unterminated or malformed string)");
             return std::nullopt;
         }
         return RegValue::fromText(*text);
@@ -146,7 +146,8 @@ std::optional<RegValue> parseData(const QString &data, QString &why)
         bool ok = false;
         const uint v = digits.toUInt(&ok, 16);
         if (!ok || digits.size() != 8) {
-            why = QStringLiteral("a dword needs eight hexadecimal digits");
+            why = QCoreApplication::translate("RegFile",
+                    "dword 值需要八位十六进制数字 (a dword needs eight hexadecimal digits)");
             return std::nullopt;
         }
         return RegValue::fromDword(v);
@@ -154,7 +155,7 @@ std::optional<RegValue> parseData(const QString &data, QString &why)
     if (lower.startsWith(QLatin1String("hex:"))) {
         const auto bytes = parseHexBytes(data.mid(4));
         if (!bytes) {
-            why = QStringLiteral("malformed hexadecimal bytes");
+            why = QCoreApplication::translate("RegFile", "十六进制字节格式错误 (malformed hexadecimal bytes)");
             return std::nullopt;
         }
         return RegValue::fromBinary(*bytes);
@@ -162,7 +163,7 @@ std::optional<RegValue> parseData(const QString &data, QString &why)
     if (lower.startsWith(QLatin1String("hex(1):"))) {
         auto bytes = parseHexBytes(data.mid(7));
         if (!bytes || bytes->size() % 2) {
-            why = QStringLiteral("malformed UTF-16 text");
+            why = QCoreApplication::translate("RegFile", "UTF-16 文本格式错误 (malformed UTF-16 text)");
             return std::nullopt;
         }
         QString text(reinterpret_cast<const QChar *>(bytes->constData()), bytes->size() / 2);
@@ -170,7 +171,8 @@ std::optional<RegValue> parseData(const QString &data, QString &why)
             text.chop(1);
         return RegValue::fromText(text);
     }
-    why = QStringLiteral("unsupported value type (only strings, dword and hex are kept)");
+    why = QCoreApplication::translate("RegFile",
+            "不支持的值类型, 只保存字符串、dword 和 hex (unsupported value type: only strings, dword and hex are kept)");
     return std::nullopt;
 }
 
@@ -212,13 +214,15 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
             continue;
         if (!sawHeader) {
             if (t != kHeader && t != kHeader4)
-                return ParseError{line.number, QStringLiteral("not a registry file: the first line must be \"%1\"").arg(kHeader)};
+                return ParseError{line.number, QCoreApplication::translate("RegFile",
+                        "不是注册表文件: 第一行必须是 \"%1\" (not a registry file: the first line must be \"%1\")").arg(kHeader)};
             sawHeader = true;
             continue;
         }
         if (t.startsWith(QLatin1Char('['))) {
             if (!t.endsWith(QLatin1Char(']')))
-                return ParseError{line.number, QStringLiteral("a key line must end with ']'")};
+                return ParseError{line.number, QCoreApplication::translate("RegFile",
+                        "键行必须以 ']' 结尾 (a key line must end with ']')")};
             QString full = t.mid(1, t.size() - 2);
             const bool remove = full.startsWith(QLatin1Char('-'));
             if (remove)
@@ -226,21 +230,25 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
             const qsizetype slash = full.indexOf(QLatin1Char('\\'));
             const auto hive = RegistryStore::hiveFromName(slash < 0 ? full : full.left(slash));
             if (!hive)
-                return ParseError{line.number, QStringLiteral("unknown hive in \"%1\"").arg(full)};
+                return ParseError{line.number, QCoreApplication::translate("RegFile",
+                        "\"%1\" 中的根键未知 (unknown hive in \"%1\")").arg(full)};
             const QString path = slash < 0 ? QString() : full.mid(slash + 1);
             switch (RegistryStore::checkPath(path)) {
             case RegistryStore::PathProblem::None: break;
             case RegistryStore::PathProblem::TooDeep:
                 return ParseError{line.number,
-                                  QCoreApplication::translate("RegFile", "键路径超过 %1 层 (a key path may be at most %1 levels deep)")
+                                  QCoreApplication::translate("RegFile",
+                                          "键路径超过 %1 层 (a key path may be at most %1 levels deep)")
                                       .arg(RegistryStore::kMaxKeyDepth)};
             case RegistryStore::PathProblem::NameTooLong:
                 return ParseError{line.number,
-                                  QCoreApplication::translate("RegFile", "键名超过 %1 个字符 (a key name may be at most %1 characters long)")
+                                  QCoreApplication::translate("RegFile",
+                                          "键名超过 %1 个字符 (a key name may be at most %1 characters long)")
                                       .arg(RegistryStore::kMaxKeyNameLength)};
             }
             if (remove && RegistryStore::splitPath(path).isEmpty())
-                return ParseError{line.number, QStringLiteral("a whole hive cannot be deleted")};
+                return ParseError{line.number, QCoreApplication::translate("RegFile",
+                        "不能删除整个根键 (a whole hive cannot be deleted)")};
             current = KeyOp{*hive, path, remove};
             ops << *current;
             if (remove)
@@ -248,7 +256,8 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
             continue;
         }
         if (!current)
-            return ParseError{line.number, QStringLiteral("a value must follow a key line")};
+            return ParseError{line.number, QCoreApplication::translate("RegFile",
+                    "值必须在键行之后 (a value must follow a key line)")};
         QString name;
         qsizetype pos = 0;
         if (t.startsWith(QLatin1Char('@'))) {
@@ -256,14 +265,17 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
         } else if (t.startsWith(QLatin1Char('"'))) {
             const auto parsed = parseQuoted(t, pos);
             if (!parsed)
-                return ParseError{line.number, QStringLiteral("unterminated value name")};
+                return ParseError{line.number, QCoreApplication::translate("RegFile",
+                        "值名称未结束 (unterminated value name)")};
             name = *parsed;
         } else {
-            return ParseError{line.number, QStringLiteral("expected a key line, a quoted value name or '@'")};
+            return ParseError{line.number, QCoreApplication::translate("RegFile",
+                    "此处应为键行、带引号的值名称或 '@' (expected a key line, a quoted value name or '@')")};
         }
         const QString rest = t.mid(pos).trimmed();
         if (!rest.startsWith(QLatin1Char('=')))
-            return ParseError{line.number, QStringLiteral("expected '=' after the value name")};
+            return ParseError{line.number, QCoreApplication::translate("RegFile",
+                    "值名称之后应为 '=' (expected '=' after the value name)")};
         const QString data = rest.mid(1).trimmed();
         if (data == QLatin1String("-")) {
             ops << ValueOp{current->hive, current->path, name, std::nullopt};
@@ -276,7 +288,7 @@ std::variant<QList<Op>, ParseError> parse(const QString &text)
         ops << ValueOp{current->hive, current->path, name, value};
     }
     if (!sawHeader)
-        return ParseError{0, QStringLiteral("the file is empty")};
+        return ParseError{0, QCoreApplication::translate("RegFile", "文件是空的 (the file is empty)")};
     return ops;
 }
 
@@ -308,7 +320,7 @@ std::optional<QString> decode(const QByteArray &content, QString &why)
         // The decoder reads and drops the byte order mark itself.
         QString text = decoder.decode(content);
         if (decoder.hasError() || content.size() % 2) {
-            why = QStringLiteral("the file is not valid UTF-16 text");
+            why = QCoreApplication::translate("RegFile", "文件不是有效的 UTF-16 文本 (the file is not valid UTF-16 text)");
             return std::nullopt;
         }
         return text;
@@ -327,7 +339,8 @@ std::optional<QString> decode(const QByteArray &content, QString &why)
     auto decoder = QStringDecoder(QStringDecoder::Utf8);
     QString text = decoder.decode(content);
     if (decoder.hasError()) {
-        why = QStringLiteral("the file is neither UTF-8 nor UTF-16 text");
+        why = QCoreApplication::translate("RegFile",
+                "文件既不是 UTF-8 也不是 UTF-16 文本 (the file is neither UTF-8 nor UTF-16 text)");
         return std::nullopt;
     }
     if (text.startsWith(QChar(0xfeff)))
@@ -432,7 +445,7 @@ ImportResult import(RegistryStore &store, const QByteArray &content)
     });
     if (!result.ok) {
         result.deleted.clear(); // rolled back: nothing is gone
-        result.error = QStringLiteral("the settings store could not be written");
+        result.error = QCoreApplication::translate("RegFile", "无法写入设置存储 (the settings store could not be written)");
     }
     return result;
 }
