@@ -12,7 +12,7 @@ constexpr std::array kInts{
     NoScript, NoActivex, NoJava, startuptype, LoadWhenShown, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
     proxyEnable, enableMulti, changeIpTimer, proxyIndex, cleanShow, cleanAddress, cleanCache, cleanCookie,
     cleanFindPC, cleanFormPass, cleanForm, cleanFindFile, cleanHistory, cleanRecent, cleanRecyclebin,
-    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos, textLabels,
+    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos, textLabels, fetchTimeLimit,
 };
 
 constexpr std::array kTexts{

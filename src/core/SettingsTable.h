@@ -83,6 +83,9 @@ inline constexpr IntSetting enableMulti{"proxy", "enableMulti", 0};
 inline constexpr IntSetting changeIpTimer{"proxy", "changeIpTimer", 6000};
 inline constexpr IntSetting proxyIndex{"proxy", "index", 0};
 
+// net: the seconds a fetch of the program's own may take before it is given up
+inline constexpr IntSetting fetchTimeLimit{"net", "FetchTimeLimit", 20};
+
 // cleandlg: whether the clean dialog is offered at exit, and its check boxes
 inline constexpr IntSetting cleanShow{"cleandlg", "show", 1};
 inline constexpr IntSetting cleanAddress{"cleandlg", "Address", 0};
