@@ -8,6 +8,7 @@
 #include "platform/RegistryStore.h"
 
 #include "FakeControl.h"
+#include "PageListState.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
 #include "TabGlyphPrinter.h"
@@ -41,28 +42,7 @@ protected:
     CWebBrowser2 *page(int i) const { return host->list().at(i); }
     FakeControl *fake(int i) const { return static_cast<FakeControl *>(page(i)->control()); }
 
-    std::string state() const
-    {
-        QStringList parts;
-        const PageList &list = host->list();
-        for (int i = 0; i < list.count(); ++i) {
-            CWebBrowser2 *p = list.at(i);
-            EXPECT_EQ(p->index(), i);
-            QString name = QUrl(p->address()).host();
-            if (name.isEmpty())
-                name = p->address() == QLatin1String("about:blank") ? QStringLiteral("blank")
-                       : p->address().isEmpty()                     ? QStringLiteral("new")
-                                                                    : p->address();
-            if (i == list.current())
-                name += QLatin1Char('*');
-            if (p->isLocked())
-                name += QLatin1Char('L');
-            if (p->state() == CWebBrowser2::Error)
-                name += QLatin1Char('E');
-            parts << name;
-        }
-        return parts.join(QLatin1Char(' ')).toStdString();
-    }
+    std::string state() const { return pageListState(host->list()); }
 
     QStringList closedAddresses() const
     {

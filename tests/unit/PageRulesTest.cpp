@@ -181,7 +181,7 @@ TEST_F(PageEventsTest, OneClickLetsOneWindowThroughWithTheLinkTextAsLabel)
     FakeNewWindowRequest first(true);
     emit fake(0)->newWindow2(first);
     ASSERT_NE(first.openedIn, nullptr);
-    EXPECT_EQ(state(), "a* new");
+    EXPECT_EQ(state(), "a*^ new");
     EXPECT_EQ(page(1)->tabLabel(), QStringLiteral("News..."));
     EXPECT_EQ(page(1)->state(), CWebBrowser2::NewWindow);
 
