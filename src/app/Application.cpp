@@ -14,6 +14,7 @@
 #include "platform/SingleInstance.h"
 #include "platform/Sounds.h"
 #include "platform/TextEditor.h"
+#include "ui/CProxyLoginDlg.h"
 #include "ui/MessageBoxes.h"
 
 #include <QApplication>
@@ -171,10 +172,13 @@ void Application::createFrame()
     // The address the program was started with is the first Page's own.
     const QString firstAddress =
         m_commandLine.argument.isEmpty() ? QString() : InternetShortcut::resolve(m_commandLine.argument);
+    // A proxy that asks the Pages for credentials asks the user.
+    m_proxyCredentials = std::make_shared<DialogProxyCredentials>();
+    ControlFactory controls = EngineControl::factory(m_profile, m_proxyCredentials);
     m_downloadFlags = std::make_unique<DownloadFlags>(m_registry, m_settings);
     m_downloadFlags->load();
     m_sounds = std::make_unique<WaveSounds>(m_paths.dataDir());
-    m_frame = std::make_unique<CTMain>(FrameServices{EngineControl::factory(m_profile), m_settings, m_switches,
+    m_frame = std::make_unique<CTMain>(FrameServices{std::move(controls), m_settings, m_switches,
                                                      *m_downloadFlags, *m_sounds, m_messages, m_addresses.website,
                                                      m_paths.dataDir(), m_profile, firstAddress,
                                                      [](const QString &file) { return TextEditor::open(file); }});

@@ -15,6 +15,7 @@ class CTMain;
 class DownloadFlags;
 class SoundPlayer;
 class MessageBoxes;
+class ProxyCredentials;
 class QWebEngineProfile;
 class ShutdownSignals;
 class SingleInstance;
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<ShutdownSignals> m_signals;
     QWebEngineProfile *m_profile = nullptr;
+    std::shared_ptr<ProxyCredentials> m_proxyCredentials;
     std::unique_ptr<DownloadFlags> m_downloadFlags;
     std::unique_ptr<SoundPlayer> m_sounds;
     std::unique_ptr<CTMain> m_frame;

@@ -59,10 +59,12 @@ QList<BrowserControl::HistoryEntry> entries(const QList<QWebEngineHistoryItem> &
 
 } // namespace
 
-EngineControl::EngineControl(QWebEngineProfile *profile, QWidget *parent)
+EngineControl::EngineControl(QWebEngineProfile *profile, QWidget *parent,
+                             std::shared_ptr<ProxyCredentials> credentials)
     : m_view(new QWebEngineView(parent))
 {
     m_page = new EnginePage(profile, *this, m_view);
+    m_page->setProxyCredentials(std::move(credentials));
     m_media = new MediaFilter(m_page);
 
     QWebEngineSettings *settings = m_page->settings();
@@ -85,10 +87,10 @@ EngineControl::~EngineControl()
     delete m_view.data();
 }
 
-ControlFactory EngineControl::factory(QWebEngineProfile *profile)
+ControlFactory EngineControl::factory(QWebEngineProfile *profile, std::shared_ptr<ProxyCredentials> credentials)
 {
-    return [profile](QWidget *parent) -> std::unique_ptr<BrowserControl> {
-        return std::make_unique<EngineControl>(profile, parent);
+    return [profile, credentials](QWidget *parent) -> std::unique_ptr<BrowserControl> {
+        return std::make_unique<EngineControl>(profile, parent, credentials);
     };
 }
 

@@ -5,7 +5,10 @@
 #include <QPointer>
 #include <QUrl>
 
+#include <memory>
+
 class EnginePage;
+class ProxyCredentials;
 class MediaFilter;
 class QWebEngineProfile;
 #include <QWebEngineView>
@@ -15,11 +18,12 @@ class EngineControl : public BrowserControl
 {
     Q_OBJECT
 public:
-    EngineControl(QWebEngineProfile *profile, QWidget *parent);
+    // credentials: who answers a proxy that asks for them (none: such a load fails).
+    EngineControl(QWebEngineProfile *profile, QWidget *parent, std::shared_ptr<ProxyCredentials> credentials = {});
     ~EngineControl() override;
 
     // Makes controls for the given engine profile.
-    static ControlFactory factory(QWebEngineProfile *profile);
+    static ControlFactory factory(QWebEngineProfile *profile, std::shared_ptr<ProxyCredentials> credentials = {});
 
     QWidget *widget() override;
     void navigate(const QString &address) override;

@@ -1,8 +1,12 @@
 #include "pages/EnginePage.h"
 
+#include "ui/ProxyCredentials.h"
+
+#include <QAuthenticator>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineView>
 
 namespace {
 
@@ -61,12 +65,37 @@ EnginePage::EnginePage(QWebEngineProfile *profile, BrowserControl &control, QObj
         EngineWindowRequest wrapped(request);
         emit m_control.newWindow2(wrapped);
     });
+    connect(this, &QWebEnginePage::proxyAuthenticationRequired, this,
+            [this](const QUrl &, QAuthenticator *authenticator, const QString &proxyHost) {
+                answerProxy(authenticator, proxyHost);
+            });
+}
+
+void EnginePage::answerProxy(QAuthenticator *authenticator, const QString &proxyHost)
+{
+    // Remembered credentials are offered once a load; when the proxy asks
+    // again they did not do, and the user is asked, with the user name
+    // offered last filled in.
+    const QString key = proxyHost.toLower();
+    const auto answered = m_proxiesAnswered.constFind(key);
+    const bool firstDemand = answered == m_proxiesAnswered.constEnd();
+    if (!firstDemand && authenticator->user().isEmpty())
+        authenticator->setUser(*answered);
+    QWidget *view = QWebEngineView::forPage(this);
+    if (!m_proxyCredentials
+        || !m_proxyCredentials->answer(view ? view->window() : nullptr, proxyHost, authenticator, firstDemand)) {
+        // Left empty, the engine gives the load up.
+        *authenticator = QAuthenticator();
+        return;
+    }
+    m_proxiesAnswered.insert(key, authenticator->user());
 }
 
 void EnginePage::onLoadingChanged(const QWebEngineLoadingInfo &info)
 {
     switch (info.status()) {
     case QWebEngineLoadingInfo::LoadStartedStatus:
+        m_proxiesAnswered.clear();
         m_loading = true;
         m_committed = false;
         emit m_control.beforeNavigate2(BrowserControl::Frame::Top);
