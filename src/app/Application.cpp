@@ -179,7 +179,7 @@ void Application::createFrame()
     m_downloadFlags->load();
     m_sounds = std::make_unique<WaveSounds>(m_paths.dataDir());
     m_frame = std::make_unique<CTMain>(FrameServices{std::move(controls), m_settings, m_switches,
-                                                     *m_downloadFlags, *m_sounds, m_messages, m_addresses.website,
+                                                     *m_downloadFlags, *m_sounds, m_messages, m_addresses,
                                                      m_paths.dataDir(), m_profile, firstAddress,
                                                      [](const QString &file) { return TextEditor::open(file); }});
     connect(m_frame.get(), &CTMain::closing, this, [this] {

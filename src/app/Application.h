@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/CommandLine.h"
-#include "app/MakerAddresses.h"
 #include "app/Paths.h"
 #include "core/AppSwitches.h"
+#include "core/MakerAddresses.h"
 #include "core/SettingsStore.h"
 #include "platform/RegistryStore.h"
 

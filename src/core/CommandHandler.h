@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <optional>
 
 class QMenu;
@@ -17,6 +19,13 @@ public:
     // The check mark the command's menu item shows now; nothing when this
     // handler gives it none.
     virtual std::optional<bool> checked(int id) const
+    {
+        (void)id;
+        return std::nullopt;
+    }
+    // The command's menu text when it changes with the state; nothing to keep
+    // the command table's.
+    virtual std::optional<QString> text(int id) const
     {
         (void)id;
         return std::nullopt;

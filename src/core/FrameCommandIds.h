@@ -103,6 +103,15 @@ inline constexpr int ContactsProgramLast = 25135;
 inline constexpr int MailProgramFirst = 25440;
 inline constexpr int MailProgramLast = 25455;
 
+// The proxy: the proxy menu is filled under the organizer's placeholder.
+inline constexpr int ProxyToggle = 33072;
+inline constexpr int ProxyOrganize = 33073;
+inline constexpr int ProxyListUpdate = 33074;
+inline constexpr int ProxyRotation = 33075;
+inline constexpr int CheckAnonymity = 33076;
+inline constexpr int ProxyFirst = 25600; // + the entry's number, 256 entries
+inline constexpr int ProxyLast = 25855;
+
 // User-defined tools.
 inline constexpr int UserToolFirst = 33200;
 inline constexpr int UserToolLast = 33219;

@@ -17,6 +17,7 @@
 #include "frame/FindCommands.h"
 #include "frame/FrameCommands.h"
 #include "frame/MenuLayout.h"
+#include "net/ProxyCommands.h"
 #include "net/OfflineGate.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
@@ -99,7 +100,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     setCentralWidget(m_host);
     m_tabs = new TabStrip(*m_host, this);
     connect(m_tabs, &TabStrip::tabMenuRequested, this, &CTMain::showTabMenu);
-    m_pageCommands = new PageCommands(*m_host, m_services.settings.registry(), m_services.makerWebsite, this);
+    m_pageCommands = new PageCommands(*m_host, m_services.settings.registry(), m_services.addresses.website, this);
 
     auto *menuBar = new QMenuBar(this);
     menuBar->setObjectName(QStringLiteral("menuBar"));
@@ -127,6 +128,15 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                                    m_services.messages, *m_hotKey, m_offline,
                                                    m_services.dataDir + QStringLiteral("/help/index.html")},
                                         this);
+    auto *proxy = new ProxyCommands(
+        ProxyParts{m_services.settings, m_services.switches, m_services.sounds, m_services.messages, *m_panes, this,
+                   m_services.profile, m_services.dataDir + QStringLiteral("/proxylist.txt"),
+                   m_services.addresses.clientInfo, {},
+                   [this](const QString &address, const QString &label) {
+                       m_host->CreatePage(address, PageHost::ReuseBlank, label);
+                   }},
+        this);
+    proxy->start();
     m_customize = new CustomizeCommands(
         CustomizeParts{*m_bars, m_services.settings, m_services.messages, this,
                        [this](int id) { return m_actions.value(id); },
@@ -136,7 +146,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
     m_handlers = {m_pageCommands.data(), m_frameCommands.data(), addressCommands, startup,
-                  clients, m_findCommands.data(), engineMenus, m_customize.data()};
+                  clients, m_findCommands.data(), engineMenus, proxy, m_customize.data()};
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));
@@ -223,7 +233,7 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
         }
         case MenuNode::Popup: {
             QMenu *popup = menu->addMenu(node.title);
-            hookPopup(popup, node.id);
+            hookPopup(popup, node.id, node.children);
             break;
         }
         case MenuNode::PagesList:
@@ -247,9 +257,14 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
     }
 }
 
-void CTMain::hookPopup(QMenu *popup, int placeholder)
+void CTMain::hookPopup(QMenu *popup, int placeholder, const QList<MenuNode> &fixed)
 {
-    connect(popup, &QMenu::aboutToShow, this, [this, popup, placeholder] {
+    connect(popup, &QMenu::aboutToShow, this, [this, popup, placeholder, fixed] {
+        if (!fixed.isEmpty()) {
+            // The fixed entries first; the handler adds to them.
+            popup->clear();
+            addMenuNodes(popup, fixed);
+        }
         fillPopup(placeholder, popup);
         updateMenuStates(popup);
     });
@@ -314,6 +329,12 @@ void CTMain::updateMenuStates(QMenu *menu)
         if (!ok || id <= 0)
             continue;
         action->setEnabled(isEnabled(id));
+        for (const CommandHandler *handler : std::as_const(m_handlers)) {
+            if (const auto text = handler->text(id)) {
+                action->setText(*text);
+                break;
+            }
+        }
         if (const auto checked = isChecked(id)) {
             action->setCheckable(true);
             action->setChecked(*checked);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/MakerAddresses.h"
 #include "pages/BrowserControl.h"
 #include "pages/PageFrame.h"
 #include "platform/SingleInstance.h"
@@ -45,7 +46,7 @@ struct FrameServices
     DownloadFlags &downloadFlags;
     SoundPlayer &sounds;
     MessageBoxes &messages;
-    QString makerWebsite;
+    MakerAddresses addresses;              // the maker's servers
     QString dataDir;                       // where the help is found
     QWebEngineProfile *profile = nullptr;  // none when the Pages have no engine
     QString firstAddress;                  // the address the program was started with, if any
@@ -128,7 +129,7 @@ private:
     void buildMenus(QMenuBar *menuBar);
     void addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes);
     // Fills the menu through the popup hook whenever it opens, and runs its entries.
-    void hookPopup(QMenu *popup, int placeholder);
+    void hookPopup(QMenu *popup, int placeholder, const QList<MenuNode> &fixed = {});
     void buildToolBars();
     void showTabMenu(int index, const QPoint &globalPos);
     void updateMenuStates(QMenu *menu);

@@ -82,6 +82,12 @@ QList<CommandInfo> makeTable()
         command(cmd::Customize, "自定义(&C)...", "自定义工具栏"),
         toggle(cmd::SearchBar, "搜索栏(&E)", "显示或隐藏搜索栏"),
         command(cmd::KeyboardMap, "快捷键列表(&K)...", "显示全部快捷键"),
+        // The proxy
+        toggle(cmd::ProxyToggle, "启用代理服务器(&E)", "启用代理服务器，你能够匿名冲浪。"),
+        toggle(cmd::ProxyRotation, "自动更改伪装(多代理服务器)", "在一秒到 60 秒之间自动更改伪装。"),
+        command(cmd::ProxyOrganize, "整理代理服务器(&O)...", "整理代理服务器，更新代理服务器列表。"),
+        command(cmd::ProxyListUpdate, "更新代理服务器列表(&U)...", "更新代理服务器列表。你现在务必是在线。"),
+        command(cmd::CheckAnonymity, "检查匿名(&C)...", "匿名检查"),
         command(cmd::Help, "帮助主题(&H)", "打开帮助", {QKeySequence(Qt::CTRL | Qt::Key_F1)}),
         command(cmd::DefaultMail, "默认电子邮件(&E)", "启动默认的电子邮件程序"),
         command(cmd::AddressBook, "地址簿(&A)", "启动默认的地址簿程序"),

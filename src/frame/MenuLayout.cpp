@@ -22,9 +22,9 @@ MenuNode submenu(const char *title, QList<MenuNode> children)
     return {MenuNode::Submenu, 0, QString::fromUtf8(title), std::move(children)};
 }
 
-MenuNode popup(int placeholder, const char *title)
+MenuNode popup(int placeholder, const char *title, QList<MenuNode> fixed = {})
 {
-    return {MenuNode::Popup, placeholder, QString::fromUtf8(title), {}};
+    return {MenuNode::Popup, placeholder, QString::fromUtf8(title), std::move(fixed)};
 }
 
 QList<MenuNode> webDirectory()
@@ -133,13 +133,17 @@ QList<MenuNode> makeMenuBar()
                              popup(cmd::MailProgramsPopup, "电子邮件程序"),
                              popup(cmd::NewsProgramsPopup, "新闻程序"),
                              popup(cmd::ContactsProgramsPopup, "地址簿程序")}),
+                    popup(cmd::ProxyOrganize, "多代理服务器",
+                          {item(cmd::ProxyToggle), item(cmd::ProxyRotation), item(cmd::ProxyOrganize),
+                           item(cmd::ProxyListUpdate), item(cmd::CheckAnonymity)}),
                     popup(cmd::UserToolsPopup, "外部工具(&O)"),
                     separator(),
                     item(cmd::KeyboardMap),
                 }),
         // The whole menu lists the Pages.
         submenu("窗口(&W)", {{MenuNode::PagesList, 0, {}, {}}}),
-        submenu("帮助(&H)", {item(cmd::Help), item(cmd::MakerWebSite)}),
+        submenu("帮助(&H)",
+                {item(cmd::Help), item(cmd::MakerWebSite), item(cmd::CheckNewVersion), separator(), item(cmd::About)}),
     };
 }
 

@@ -13,7 +13,7 @@ struct MenuNode
         Separator,
         Submenu,
         // A submenu filled by the frame's popup hook each time it opens; its
-        // id names what fills it.
+        // id names what fills it. Its children, if any, come first each time.
         Popup,
         // The whole menu lists the open Pages.
         PagesList,

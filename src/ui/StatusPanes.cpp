@@ -54,6 +54,11 @@ void StatusPane::setShown(bool shown)
     setVisible(shown);
 }
 
+void StatusPane::setTextShown(bool shown)
+{
+    m_text->setVisible(shown);
+}
+
 void StatusPane::mouseDoubleClickEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton)
@@ -74,8 +79,8 @@ StatusPanes::StatusPanes(QStatusBar *bar)
 
     StatusPane *proxy = addPane(cmd::ProxyPane, false);
     proxy->setIcon(PaneIcons::proxy());
-    proxy->setToolTip(QStringLiteral("双击启动或取消代理."));
-    proxy->setShown(false);
+    proxy->setToolTip(tr("双击启动或取消代理."));
+    proxy->setTextShown(false);
 
     // Pane 3 shows the free memory, or the download while the active Page loads.
     StatusPane *memory = addPane(cmd::MemoryPane, false);
@@ -142,11 +147,16 @@ QString StatusPanes::statusText() const
     return pane(0)->text();
 }
 
-void StatusPanes::setProxy(const QString &proxy)
+void StatusPanes::setProxyText(const QString &proxy)
+{
+    pane(cmd::ProxyPane)->setText(proxy);
+}
+
+void StatusPanes::setProxyWide(bool wide)
 {
     StatusPane *p = pane(cmd::ProxyPane);
-    p->setText(proxy);
-    p->setShown(!proxy.isEmpty());
+    p->setTextShown(wide);
+    p->setMinimumWidth(wide ? 100 : 0);
 }
 
 void StatusPanes::setProgress(int position, int maximum)

@@ -27,6 +27,8 @@ public:
     QString text() const;
     // Width 0 hides the pane without taking it out of the order.
     void setShown(bool shown);
+    // Shows or hides the text beside the icon; the icon stays.
+    void setTextShown(bool shown);
 
 signals:
     void doubleClicked(int id);
@@ -54,7 +56,10 @@ public:
     void setStatusText(const QString &text);
     QString statusText() const;
     // The proxy in use; empty hides the pane.
-    void setProxy(const QString &proxy);
+    // The proxy pane: the proxy's text, and whether the pane is wide enough
+    // to show it (narrow, only its icon shows, to double-click).
+    void setProxyText(const QString &proxy);
+    void setProxyWide(bool wide);
     // The active Page's download; a maximum of 0 shows the free memory again.
     // A load's progress takes the memory pane's place once the load has
     // taken a moment, and then moves a few times a second: each change

@@ -182,6 +182,17 @@ TEST_F(ApplicationStartTest, TheSavedProxyCarriesTheEnginesTraffic)
     EXPECT_TRUE(server.waitForRequest(QStringLiteral("http://far.example/page")));
 }
 
+TEST_F(ApplicationStartTest, AKeptProxyIsSetOnlyWhenItWasOn)
+{
+    // Chosen from the list once, never switched on.
+    preset(QStringLiteral("proxy"), QStringLiteral("Enable"), RegValue::fromDword(0));
+    preset(QStringLiteral("proxy"), QStringLiteral("curProxy"), RegValue::fromText(QStringLiteral("proxy.example:3128")));
+    QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, QStringLiteral("left.over"), 1));
+    auto app = start(QString());
+    EXPECT_EQ(QNetworkProxy::applicationProxy().type(), QNetworkProxy::NoProxy);
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
 TEST_F(ApplicationStartTest, AProxyThatCannotBeSetIsReported)
 {
     preset(QStringLiteral("proxy"), QStringLiteral("Enable"), RegValue::fromDword(1));

@@ -155,7 +155,7 @@ TEST_F(DesktopProgramsTest, CustomisedBarsAndToolsAreKeptForTheNextStart)
     RecordingSounds sounds;
     auto make = [&] {
         return std::make_unique<CTMain>(FrameServices{controls.factory(), settings, switches, flags, sounds, messages,
-                                                      QString(), QString(), nullptr, QString()});
+                                                      MakerAddresses(), QString(), nullptr, QString()});
     };
     auto frame = make();
     frame->customizeCommands()->apply({{cmd::Home, 0, cmd::Refresh}, {}, {cmd::Stop}},

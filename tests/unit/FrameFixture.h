@@ -37,7 +37,7 @@ protected:
     {
         if (!m_frame) {
             m_frame = std::make_unique<CTMain>(FrameServices{controls.factory(), settings, switches, flags, sounds,
-                                                             messages, QStringLiteral("http://maker.example/"),
+                                                             messages, addresses,
                                                              profile + QStringLiteral("/data"), nullptr, startAddress,
                                                              [this](const QString &file) {
                                                                  editedFiles << file;
@@ -90,6 +90,12 @@ protected:
 
     QString profile;
     QString startAddress; // what the program was started with
+    // The maker's servers; tests point them where they need.
+    MakerAddresses addresses{QStringLiteral("http://maker.example/"), QStringLiteral("http://maker.example/download"),
+                             QStringLiteral("http://maker.example/clientinfo/"),
+                             QStringLiteral("http://maker.example/version.txt"),
+                             QStringLiteral("http://maker.example/software/anonproxylist.sia"),
+                             QStringLiteral("support@maker.example")};
     QStringList editedFiles; // files handed to the text editor
     bool editorInstalled = true;
     RegistryStore registry;

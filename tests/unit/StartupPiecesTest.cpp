@@ -2,7 +2,7 @@
 // proxy text, maker addresses.
 #include "app/BuildStamp.h"
 #include "app/CommandLine.h"
-#include "app/MakerAddresses.h"
+#include "core/MakerAddresses.h"
 #include "core/SettingsStore.h"
 #include "net/SessionProxy.h"
 #include "platform/InternetShortcut.h"

@@ -1,4 +1,4 @@
-#include "app/MakerAddresses.h"
+#include "core/MakerAddresses.h"
 
 #include "core/SettingsStore.h"
 
