@@ -19,6 +19,7 @@
 #include "frame/MenuLayout.h"
 #include "net/ProxyCommands.h"
 #include "net/OfflineGate.h"
+#include "net/VersionCommands.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
 #include "pages/PageHost.h"
@@ -147,6 +148,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     // then each subsystem's. A new subsystem adds its handler here.
     m_handlers = {m_pageCommands.data(), m_frameCommands.data(), addressCommands, startup,
                   clients, m_findCommands.data(), engineMenus, proxy, m_customize.data()};
+    m_handlers.append(new VersionCommands({this, m_services.settings, m_services.messages, m_services.addresses, {}, [this](const QString &a) { openAddress(a, true, true, QStringLiteral("Loading...")); }}, this));
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));

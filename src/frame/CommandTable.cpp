@@ -89,6 +89,8 @@ QList<CommandInfo> makeTable()
         command(cmd::ProxyListUpdate, "更新代理服务器列表(&U)...", "更新代理服务器列表。你现在务必是在线。"),
         command(cmd::CheckAnonymity, "检查匿名(&C)...", "匿名检查"),
         command(cmd::Help, "帮助主题(&H)", "打开帮助", {QKeySequence(Qt::CTRL | Qt::Key_F1)}),
+        command(cmd::CheckNewVersion, "检查新版本(&N)", "检查新版本Vesperal浏览器。"),
+        command(cmd::About, "关于Vesperal(&A)...", "显示程序信息，版本号和版权"),
         command(cmd::DefaultMail, "默认电子邮件(&E)", "启动默认的电子邮件程序"),
         command(cmd::AddressBook, "地址簿(&A)", "启动默认的地址簿程序"),
         toggle(cmd::TextSizeLargest, "最大的", "页面文字最大"),
