@@ -46,7 +46,9 @@ struct HttpResult
 // proxy as it is set when the fetch starts, answering a proxy's demand for
 // credentials with the user's, and never waiting without end nor holding
 // more than a bounded body. Each fetch ends in exactly one call of its done
-// function, from the event loop, unless the fetcher goes away first.
+// function, from the event loop, unless the fetcher goes away first. A proxy
+// login the user gave is kept by the fetcher for its later fetches (one
+// fetcher a job); beyond that only when the user chose to remember it.
 class HttpFetcher : public QObject
 {
     Q_OBJECT

@@ -32,7 +32,6 @@ VersionCommands::VersionCommands(VersionParts parts, QObject *parent)
 {
     if (!m_parts.credentials)
         m_parts.credentials = std::make_shared<DialogProxyCredentials>();
-    m_fetcher = new HttpFetcher(m_parts.settings, m_parts.credentials, m_parts.window, this);
 }
 
 VersionCommands::~VersionCommands()
@@ -62,7 +61,13 @@ void VersionCommands::checkForUpdate()
     m_checking = true;
     // The wait cursor stays until the answer is in; the window goes on drawing.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    m_fetcher->fetch({QUrl(m_parts.addresses.versionFile)}, [this](const HttpResult &result) { onVersionFile(result); });
+    // A fetcher of its own for each check: a proxy login the user did not
+    // ask to remember is not kept for the next one.
+    auto *fetcher = new HttpFetcher(m_parts.settings, m_parts.credentials, m_parts.window, this);
+    fetcher->fetch({QUrl(m_parts.addresses.versionFile)}, [this, fetcher](const HttpResult &result) {
+        fetcher->deleteLater();
+        onVersionFile(result);
+    });
 }
 
 void VersionCommands::onVersionFile(const HttpResult &result)

@@ -9,7 +9,6 @@
 #include <memory>
 
 class CAboutDlg;
-class HttpFetcher;
 class MessageBoxes;
 class ProxyCredentials;
 class SettingsStore;
@@ -60,7 +59,6 @@ private:
     void endWait();
 
     VersionParts m_parts;
-    HttpFetcher *m_fetcher = nullptr;
     AboutRunner m_runAbout;
     bool m_checking = false;
 };

@@ -45,6 +45,8 @@ CProxyLoginDlg::CProxyLoginDlg(const QString &proxyHost, const QString &realm, c
     layout->addLayout(form);
     layout->addWidget(m_remember);
     layout->addWidget(buttons);
+    // Wide enough for the prompt and a proxy's name on one line.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 56);
     // A known user only needs the password.
     (user.isEmpty() ? m_user : m_password)->setFocus();
 }
