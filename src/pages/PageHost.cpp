@@ -62,16 +62,13 @@ CWebBrowser2 *PageHost::insertPage(OpenFlags flags, const QString &label)
         return nullptr;
     CWebBrowser2 *page = owned.get();
 
-    const bool toFront = flags.testFlag(ToFront) || m_services.switches.bNewWindowActive;
-    const int position = m_services.switches.bNewWindowFollow && !m_list.isEmpty() ? m_list.current() + 1
-                                                                                     : m_list.count();
-    if (m_list.previous() >= position && !m_list.isEmpty())
-        m_list.setPrevious(m_list.previous() + 1);
-    m_list.insert(position, std::move(owned));
-    if (toFront) {
-        m_list.setPrevious(m_list.current());
-        makeCurrent(position);
-        selectTab(position);
+    // The first Page is the active one whatever is asked.
+    const bool first = m_list.isEmpty();
+    m_list.insert(m_list.placeForNew(m_services.switches.bNewWindowFollow), std::move(owned));
+    if (!first && (flags.testFlag(ToFront) || m_services.switches.bNewWindowActive)) {
+        sendActiveBack();
+        m_list.select(page->index());
+        selectTab(page->index());
     }
     return page;
 }
@@ -143,19 +140,16 @@ void PageHost::CreateFirstPage(const QString &address)
     CWebBrowser2 *page = insertPage({}, kLoading);
     if (!page)
         return;
-    m_list.setPrevious(0);
-    makeCurrent(0);
     selectTab(0);
     page->control()->navigate(address.isEmpty() ? kBlank : address);
 }
 
-void PageHost::makeCurrent(int index)
+void PageHost::sendActiveBack()
 {
+    // A loaded Page that is no longer the active one shows it on its tab.
     CWebBrowser2 *was = m_list.active();
-    // The glyph of a loaded Page that is no longer the active one.
-    if (was && was->index() != index && was->tabImage() == TabGlyph::LoadedActive)
+    if (was && was->tabImage() == TabGlyph::LoadedActive)
         was->setTabImage(TabGlyph::Loaded);
-    m_list.setCurrent(index);
 }
 
 void PageHost::showPage(CWebBrowser2 *page)
@@ -180,12 +174,16 @@ void PageHost::selectTab(int index)
     m_services.frame.setFrameTitle(page->title());
 }
 
-void PageHost::bringUp(int index, bool focus)
+void PageHost::readyToBringUp(int index)
 {
-    CWebBrowser2 *page = m_list.at(index);
-    if (page->isLoadDeferred())
+    if (CWebBrowser2 *page = m_list.at(index); page && page->isLoadDeferred())
         page->startDeferredLoad();
-    makeCurrent(index);
+    sendActiveBack();
+}
+
+void PageHost::bringUp(bool focus)
+{
+    CWebBrowser2 *page = m_list.active();
     m_services.frame.setAddressText(page->address());
     if (focus)
         page->control()->widget()->setFocus();
@@ -199,17 +197,20 @@ void PageHost::SelectPage(int index)
 {
     if (!m_list.at(index) || index == m_list.current())
         return;
-    m_list.setPrevious(m_list.current());
-    bringUp(index, true);
+    readyToBringUp(index);
+    m_list.select(index);
+    bringUp(true);
 }
 
 void PageHost::selectNeighbour(int step)
 {
-    const int n = m_list.count();
-    if (n < 2)
+    const int index = m_list.neighbour(step);
+    if (index < 0)
         return;
-    // Round the list; the focus stays where it is.
-    bringUp(((m_list.current() + step) % n + n) % n, false);
+    readyToBringUp(index);
+    m_list.selectNeighbour(step);
+    // The focus stays where it is.
+    bringUp(false);
 }
 
 void PageHost::CloseCurrentPage()
@@ -236,14 +237,7 @@ void PageHost::CloseTabAt(int index)
         CloseCurrentPage();
         return;
     }
-    const int n = m_list.count();
-    if (n < 3) {
-        makeCurrent(0);
-        m_list.setPrevious(0);
-    } else {
-        const int current = m_list.current();
-        m_list.setPrevious(current == n - 1 ? current - 1 : current);
-    }
+    m_list.prepareTabClose();
     ClosePageAt(index);
 }
 
@@ -252,39 +246,25 @@ void PageHost::middleClickTab(int index)
     CWebBrowser2 *page = m_list.at(index);
     if (!page)
         return;
-    m_list.setPrevious(m_list.current());
-    if (page->isLocked())
-        return;
-    if (m_list.count() < 3)
-        m_list.setPrevious(0);
+    m_list.prepareMiddleClickClose(!page->isLocked());
     ClosePageAt(index);
 }
 
-void PageHost::destroyPage(int i)
+void PageHost::destroyPage(int index)
 {
-    auto page = m_list.take(i);
+    const bool wasActive = index == m_list.current();
+    auto page = m_list.take(index);
     if (!page)
         return;
-    int previous = m_list.previous();
-    if (previous >= i && previous > 0)
-        --previous;
-    m_list.setPrevious(std::min(previous, std::max(m_list.count() - 1, 0)));
-    const int current = m_list.current();
     retire(page->releaseControl());
     page.reset();
-
-    if (current < i)
+    if (!wasActive)
         return;
-    if (current > i) {
-        m_list.setCurrent(current - 1);
-        return;
-    }
-    if (m_list.isEmpty()) {
+    // There is always a Page.
+    if (m_list.isEmpty())
         CreateFirstPage(kBlank);
-        return;
-    }
-    m_list.setCurrent(m_list.previous());
-    selectTab(m_list.current());
+    else
+        selectTab(m_list.current());
 }
 
 void PageHost::retire(std::unique_ptr<BrowserControl> control)
@@ -313,37 +293,28 @@ void PageHost::purgeRetired()
 
 void PageHost::RememberClosedPage(int index)
 {
-    CWebBrowser2 *page = m_list.at(index);
-    if (!page)
-        return;
-    const QString address = page->address();
-    if (address.isEmpty() || address == kBlank)
-        return;
-    m_list.closed().push(address, page->title().isEmpty() ? address : page->title());
-    m_list.closedChanged();
+    m_list.rememberClosed(index);
 }
 
 void PageHost::ReopenLastClosedPage()
 {
-    ClosedPageList &closed = m_list.closed();
+    const ClosedPageList &closed = m_list.closed();
     if (closed.isEmpty())
         return;
     const QString address = closed.at(closed.newestSlot()).address;
     if (address.isEmpty())
         return;
     CreatePage(address, ReuseBlank, kLoading);
-    closed.dropNewest();
-    m_list.closedChanged();
+    m_list.forgetNewestClosed();
 }
 
 void PageHost::ReopenClosedPage(int slot)
 {
-    ClosedPageList &closed = m_list.closed();
+    const ClosedPageList &closed = m_list.closed();
     if (!closed.holds(slot))
         return;
     CreatePage(closed.at(slot).address, ReuseBlank, kLoading);
-    closed.remove(slot);
-    m_list.closedChanged();
+    m_list.forgetClosed(slot);
 }
 
 void PageHost::closeAll()
@@ -357,7 +328,7 @@ void PageHost::closeAllBut(int keep)
     CWebBrowser2 *kept = m_list.at(keep);
     if (!kept)
         return;
-    m_list.setPrevious(keep);
+    m_list.prepareCloseAllBut(keep);
     for (int i = m_list.count() - 1; i > kept->index(); --i)
         ClosePageAt(i);
     for (int i = kept->index() - 1; i >= 0; --i)

@@ -133,14 +133,18 @@ private:
     CWebBrowser2 *openWindowPage(const QString &label) override;
     bool showScriptError(QWidget *over, const QString &text) override;
 
+    // Shows the Page at index as made or after a close: glyph, address, focus, title.
     void selectTab(int index);
-    // Makes the Page at index the active one and shows it: address, glyph, title.
-    void bringUp(int index, bool focus);
+    // Before the Page at index comes up for a tab click or F2/F3: its load
+    // put off starts, and the active Page's tab shows it goes to the back.
+    void readyToBringUp(int index);
+    // Shows the Page just made the active one: address, glyph, title.
+    void bringUp(bool focus);
+    void sendActiveBack();
     void showPage(CWebBrowser2 *page);
     void destroyPage(int index);
     void retire(std::unique_ptr<BrowserControl> control);
     void purgeRetired();
-    void makeCurrent(int index);
     std::unique_ptr<CWebBrowser2> makePage(const QString &label);
     CWebBrowser2 *insertPage(OpenFlags flags, const QString &label);
 

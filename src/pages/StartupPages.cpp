@@ -105,12 +105,10 @@ void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
     int taken = 0;
     for (const QString &address : addresses) {
         if (taken < kClosedTaken) {
-            m_host.list().closed().push(address, address);
+            m_host.list().addClosed(address, address);
             ++taken;
         }
     }
-    if (taken > 0)
-        m_host.list().closedChanged();
 }
 
 void StartupPages::openUrlList()

@@ -40,6 +40,27 @@ TEST_F(PageListTest, ClosingTheActivePageReturnsToThePreviouslyActiveOne)
     EXPECT_EQ(state(), "a c*^ d");
 }
 
+TEST_F(PageListTest, WhenThePreviousPageClosesInTheBackgroundItsLeftNeighbourTakesItsPlace)
+{
+    open({"d", "c", "b"});
+    host->SelectPage(1);
+    host->SelectPage(3);
+    ASSERT_EQ(state(), "a b^ c d*");
+    host->ClosePageAt(1); // a double click on b's tab
+    EXPECT_EQ(state(), "a^ c d*");
+    host->CloseCurrentPage();
+    EXPECT_EQ(state(), "a*^ c");
+
+    // The first Page has no left neighbour: the one after it takes its place.
+    open({"e"});
+    host->SelectPage(2);
+    ASSERT_EQ(state(), "a^ e c*");
+    host->ClosePageAt(0);
+    EXPECT_EQ(state(), "e^ c*");
+    host->CloseCurrentPage();
+    EXPECT_EQ(state(), "e*^");
+}
+
 TEST_F(PageListTest, NewPagesFollowTheActivePageAndRenumberTheRest)
 {
     switches.bNewWindowFollow = false;
