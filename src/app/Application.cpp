@@ -181,7 +181,8 @@ void Application::createFrame()
     m_frame = std::make_unique<CTMain>(FrameServices{std::move(controls), m_settings, m_switches,
                                                      *m_downloadFlags, *m_sounds, m_messages, m_addresses,
                                                      m_paths.dataDir(), m_profile, firstAddress,
-                                                     [](const QString &file) { return TextEditor::open(file); }});
+                                                     [](const QString &file) { return TextEditor::open(file); },
+                                                     m_proxyCredentials});
     connect(m_frame.get(), &CTMain::closing, this, [this] {
         // The window takes no more hand-offs; a later start becomes the instance.
         if (m_instance)

@@ -132,12 +132,18 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     auto *proxy = new ProxyCommands(
         ProxyParts{m_services.settings, m_services.switches, m_services.sounds, m_services.messages, *m_panes, this,
                    m_services.profile, m_services.dataDir + QStringLiteral("/proxylist.txt"),
-                   m_services.addresses.clientInfo, {},
+                   m_services.addresses.clientInfo, m_services.addresses.proxyList, m_services.proxyCredentials, {},
                    [this](const QString &address, const QString &label) {
                        m_host->CreatePage(address, PageHost::ReuseBlank, label);
                    }},
         this);
     proxy->start();
+    auto *version = new VersionCommands(VersionParts{this, m_services.settings, m_services.messages,
+                                                     m_services.addresses, m_services.proxyCredentials,
+                                                     [this](const QString &address) {
+                                                         openAddress(address, true, true, QStringLiteral("Loading..."));
+                                                     }},
+                                        this);
     m_customize = new CustomizeCommands(
         CustomizeParts{*m_bars, m_services.settings, m_services.messages, this,
                        [this](int id) { return m_actions.value(id); },
@@ -147,8 +153,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
     m_handlers = {m_pageCommands.data(), m_frameCommands.data(), addressCommands, startup,
-                  clients, m_findCommands.data(), engineMenus, proxy, m_customize.data()};
-    m_handlers.append(new VersionCommands({this, m_services.settings, m_services.messages, m_services.addresses, {}, [this](const QString &a) { openAddress(a, true, true, QStringLiteral("Loading...")); }}, this));
+                  clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data()};
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));

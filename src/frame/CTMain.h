@@ -10,6 +10,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class AppSwitches;
 class BarArea;
@@ -26,6 +27,7 @@ class MessageBoxes;
 class OfflineGate;
 class PageCommands;
 class PageHost;
+class ProxyCredentials;
 class QAction;
 class QDockWidget;
 class QMenu;
@@ -52,6 +54,9 @@ struct FrameServices
     QString firstAddress;                  // the address the program was started with, if any
     // Opens a file in the desktop's text editor; false when there is none.
     std::function<bool(const QString &file)> openInEditor;
+    // The proxy logins of this session, shared with the Pages (none: the
+    // program's own fetches ask with dialogs of their own).
+    std::shared_ptr<ProxyCredentials> proxyCredentials;
 };
 
 // The main window: it assembles the bars, the status panes, the tab strip

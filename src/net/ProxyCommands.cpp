@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 #include "net/EngineProxyRefresh.h"
+#include "net/HttpFetcher.h"
 #include "net/ProxyList.h"
 #include "net/SessionProxy.h"
 #include "platform/BoundedFile.h"
@@ -36,6 +37,17 @@ ProxyCommands::ProxyCommands(ProxyParts parts, QObject *parent)
     , m_runOrganizer([](ProxyOrganizer &dialog) { return dialog.exec(); })
 {
     connect(&m_rotation, &QTimer::timeout, this, &ProxyCommands::rotate);
+    if (!m_parts.fetchList && !m_parts.listAddress.isEmpty()) {
+        // A fetcher of its own for each update: a login not to be
+        // remembered is asked again next time.
+        m_parts.fetchList = [this](QObject *context, std::function<void(std::optional<QByteArray>)> done) {
+            auto *fetcher = new HttpFetcher(m_parts.settings, m_parts.credentials, m_parts.window, context);
+            fetcher->fetch(HttpRequest{QUrl(m_parts.listAddress)}, [fetcher, done](const HttpResult &result) {
+                done(result.ok() ? std::optional<QByteArray>(result.body) : std::nullopt);
+                fetcher->deleteLater();
+            });
+        };
+    }
     connect(m_refresh, &EngineProxyRefresh::refreshed, this, &ProxyCommands::engineUpdated);
 }
 

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class AppSwitches;
 class MessageBoxes;
@@ -14,6 +15,7 @@ class SettingsStore;
 class SoundPlayer;
 class StatusPanes;
 class EngineProxyRefresh;
+class ProxyCredentials;
 class QWebEngineProfile;
 class QWidget;
 
@@ -29,7 +31,10 @@ struct ProxyParts
     QWebEngineProfile *profile; // the Pages' (none: no engine to tell)
     QString listFile;          // the data folder's proxy list
     QString clientInfoAddress; // the page that shows what a web server sees of us
-    // Fetches the list from the list server (none: the update is not offered).
+    QString listAddress;       // where the list is updated from (none: it is not)
+    // Asked when a proxy on the way wants a login (none: such an update fails).
+    std::shared_ptr<ProxyCredentials> credentials;
+    // Fetches the list in place of the list server (tests).
     ProxyOrganizer::ListFetch fetchList;
     // Opens an address in a Page behind the active one, or in the active
     // Page when it is blank.

@@ -56,7 +56,7 @@ TEST(ProxyEngine, PagesGoThroughTheChosenProxyTheNextOneAndThenDirectly)
     QWebEngineProfile profile; // off the record
     QWebEnginePage page(&profile);
     ProxyCommands commands(ProxyParts{settings, switches, sounds, messages, panes, nullptr, &profile, listFile,
-                                      QString(), {}, [](const QString &, const QString &) {}});
+                                      QString(), QString(), nullptr, {}, [](const QString &, const QString &) {}});
     commands.start();
     QSignalSpy updated(&commands, &ProxyCommands::engineUpdated);
     // The engine takes a change only at its next look-up of the proxy; the

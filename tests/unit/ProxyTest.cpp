@@ -11,6 +11,7 @@
 #include "platform/RegistryStore.h"
 #include "ui/StatusPanes.h"
 
+#include "LoopbackHttpServer.h"
 #include "RecordingFrame.h"
 #include "RecordingMessageBoxes.h"
 #include "TestEnvironment.h"
@@ -65,7 +66,7 @@ protected:
         if (!m_commands) {
             m_commands = std::make_unique<ProxyCommands>(ProxyParts{
                 settings, switches, sounds, messages, panes, &window, nullptr, listFile,
-                QStringLiteral("http://maker.example/clientinfo/"), fetch,
+                QStringLiteral("http://maker.example/clientinfo/"), QString(), nullptr, fetch,
                 [this](const QString &address, const QString &label) { opened << address + QLatin1Char(' ') + label; }});
             m_commands->start();
         }
@@ -213,6 +214,29 @@ TEST_F(ProxyTest, ARotationThatFailsIsToldOnceAndStops)
     commands().rotate();
     EXPECT_EQ(proxyNow(), QStringLiteral("a.example:1"));
     EXPECT_TRUE(commands().isRotating());
+}
+
+TEST_F(ProxyTest, TheBackgroundUpdateKeepsTheOldListUnlessAListCame)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/list"), "# today\nfresh.example:8080\n", "text/plain");
+    server.route(QStringLiteral("/portal"), "<html>Please sign in: room number</html>");
+    server.route(QStringLiteral("/broken"), "oops", "text/plain", 500);
+    writeList("old.example:1\r\n");
+    for (const char *path : {"/portal", "/broken", "/list"}) {
+        SCOPED_TRACE(path);
+        m_commands = std::make_unique<ProxyCommands>(ProxyParts{
+            settings, switches, sounds, messages, panes, &window, nullptr, listFile, QString(),
+            server.url(QLatin1String(path)), nullptr, {}, [](const QString &, const QString &) {}});
+        messages.told.clear();
+        commands().handle(cmd::ProxyListUpdate);
+        // The window goes on meanwhile, the wait box up.
+        ASSERT_NE(window.findChild<QWidget *>(QStringLiteral("proxyWaitBox")), nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.told.isEmpty(); }, 10000));
+        EXPECT_EQ(window.findChild<QWidget *>(QStringLiteral("proxyWaitBox")), nullptr);
+    }
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("更新代理列表成功!")});
+    EXPECT_EQ(listContent(), QByteArray("# today\nfresh.example:8080\n"));
 }
 
 TEST_F(ProxyTest, TheAnonymityCheckOpensTheClientPageBehindTheActiveOne)
