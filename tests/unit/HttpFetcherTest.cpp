@@ -75,7 +75,7 @@ TEST_F(HttpFetcherTest, A2xxBodyArrivesByteForByteWhateverItHolds)
 
 TEST_F(HttpFetcherTest, AnAnswerThatIsNoHttpIsAFailureWithoutStatus)
 {
-    server.rawRoute(QStringLiteral("/noise"), QByteArray("\x01\x02 garbage, not a status line\r\n\r\n\xff\xfe", 38));
+    server.rawRoute(QStringLiteral("/noise"), QByteArray("\x01\x02 garbage, not a status line\r\n\r\n\xff\xfe"));
     const HttpResult result = fetch(get(QStringLiteral("/noise")));
     EXPECT_EQ(result.status, 0);
     EXPECT_FALSE(result.error.isEmpty());
