@@ -5,6 +5,7 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 #include "frame/CXTFlatComboBox.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
@@ -13,7 +14,6 @@
 
 namespace {
 
-const QString kBlank = QStringLiteral("about:blank");
 const QString kTypeSound = QStringLiteral("type.wav");
 const QString kUserSelect = QStringLiteral("UserSelect.wav");
 const QString kUseFormSuggest = QStringLiteral("Use FormSuggest");
@@ -111,7 +111,7 @@ void AddressCommands::confirm(Qt::KeyboardModifiers modifiers)
         CWebBrowser2 *front = m_parts.host.activePage();
         if (!m_parts.switches.bNewWindowActive && front) {
             const QString address = front->address();
-            if (address != kBlank) {
+            if (address != kBlankAddress) {
                 box.setEditText(address);
                 box.lineEdit()->selectAll();
             }
@@ -202,7 +202,7 @@ QStringList AddressCommands::candidates() const
 
 void AddressCommands::rememberVisited(const QString &address)
 {
-    if (address.isEmpty() || address == kBlank || (!m_visited.isEmpty() && m_visited.first() == address))
+    if (address.isEmpty() || address == kBlankAddress || (!m_visited.isEmpty() && m_visited.first() == address))
         return;
     m_visited.removeAll(address);
     m_visited.prepend(address);

@@ -17,9 +17,10 @@
 #include "frame/FindCommands.h"
 #include "frame/FrameCommands.h"
 #include "frame/MenuLayout.h"
-#include "net/ProxyCommands.h"
 #include "net/OfflineGate.h"
+#include "net/ProxyCommands.h"
 #include "net/VersionCommands.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
 #include "pages/PageHost.h"
@@ -54,7 +55,6 @@
 namespace {
 
 const QString kTitleSuffix = QStringLiteral(" - ") + QLatin1String(kProductName);
-const QString kBlank = QStringLiteral("about:blank");
 
 } // namespace
 
@@ -141,7 +141,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     auto *version = new VersionCommands(VersionParts{this, m_services.settings, m_services.messages,
                                                      m_services.addresses, m_services.proxyCredentials,
                                                      [this](const QString &address) {
-                                                         openAddress(address, true, true, QStringLiteral("Loading..."));
+                                                         openAddress(address, true, true, loadingLabel());
                                                      }},
                                         this);
     m_customize = new CustomizeCommands(
@@ -391,7 +391,7 @@ QString CTMain::homeAddress() const
 {
     const auto value = m_services.settings.registry().query(Hive::CurrentUser, QLatin1String(mirrored::kIEMain),
                                                              QStringLiteral("Start Page"));
-    return value && !value->text.trimmed().isEmpty() ? value->text.trimmed() : kBlank;
+    return value && !value->text.trimmed().isEmpty() ? value->text.trimmed() : kBlankAddress;
 }
 
 void CTMain::openAddress(const QString &address, bool toFront, bool reuseBlank, const QString &label)
@@ -411,7 +411,7 @@ SingleInstance::Answer CTMain::receiveHandOff(const QString &text)
     activate();
     if (text.isEmpty())
         return SingleInstance::Answer::Activated;
-    openAddress(InternetShortcut::resolve(text), false, true, QStringLiteral("Loading..."));
+    openAddress(InternetShortcut::resolve(text), false, true, loadingLabel());
     return SingleInstance::Answer::Opened;
 }
 

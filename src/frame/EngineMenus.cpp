@@ -3,6 +3,7 @@
 #include "core/FrameCommandIds.h"
 #include "frame/FindCommands.h"
 #include "frame/MenuFile.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageHost.h"
 #include "platform/TextEditor.h"
@@ -19,7 +20,6 @@ namespace {
 const QString kSearchFile = QStringLiteral("SearchEngines.ini");
 const QString kTranslateFile = QStringLiteral("TranslateEngines.ini");
 const QString kGotoFile = QStringLiteral("Goto.ini");
-const QString kLoading = QStringLiteral("Loading...");
 constexpr int kCategorySize = 256;
 
 // The host name of an address; empty when it is none (or has none).
@@ -202,7 +202,7 @@ void EngineMenus::defaultSearch()
 {
     const QString text = m_find.takeText(true);
     if (text.isEmpty()) {
-        open(hostOf(kDefaultHome), kLoading);
+        open(hostOf(kDefaultHome), loadingLabel());
         return;
     }
     QString address = defaultSearchAddress();
@@ -218,17 +218,17 @@ void EngineMenus::searchWith(int n)
         return;
     const QString text = m_find.takeText(false);
     if (text.isEmpty()) {
-        open(hostOf(entry->target), kLoading);
+        open(hostOf(entry->target), loadingLabel());
         return;
     }
-    open(MenuFile::fill(entry->target, text), kLoading);
+    open(MenuFile::fill(entry->target, text), loadingLabel());
 }
 
 void EngineMenus::searchAll()
 {
     const QString text = m_find.takeText(true);
     if (text.isEmpty()) {
-        open(hostOf(kDefaultHome), kLoading);
+        open(hostOf(kDefaultHome), loadingLabel());
         return;
     }
     const auto lines = MenuFile::read(dataFile(kSearchFile));
@@ -238,7 +238,7 @@ void EngineMenus::searchAll()
     }
     for (const MenuFile::Line &line : *lines) {
         if (!line.separator)
-            open(MenuFile::fill(line.target, text), kLoading);
+            open(MenuFile::fill(line.target, text), loadingLabel());
     }
 }
 

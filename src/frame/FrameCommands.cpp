@@ -6,6 +6,7 @@
 #include "core/SettingsTable.h"
 #include "frame/KeyboardMapDialog.h"
 #include "net/OfflineGate.h"
+#include "pages/BlankPage.h"
 #include "pages/PageHost.h"
 #include "pages/TabStrip.h"
 #include "platform/GlobalHotKey.h"
@@ -340,5 +341,5 @@ void FrameCommands::openHelp()
         return;
     }
     m_parts.host.CreatePage(QUrl::fromLocalFile(m_parts.helpFile).toString(), PageHost::ToFront | PageHost::ReuseBlank,
-                            QStringLiteral("Loading..."));
+                            loadingLabel());
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/BlankPage.h"
 #include "pages/BrowserControl.h"
 #include "pages/TabGlyph.h"
 
@@ -88,7 +89,7 @@ private:
 
     std::unique_ptr<BrowserControl> m_control;
     PageContext &m_context;
-    QString m_title = QStringLiteral("about:blank");
+    QString m_title = kBlankAddress;
     State m_state = Normal;
     int m_index = 0;
     bool m_pending = false;

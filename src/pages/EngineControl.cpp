@@ -1,5 +1,6 @@
 #include "pages/EngineControl.h"
 
+#include "pages/BlankPage.h"
 #include "pages/EnginePage.h"
 #include "pages/MediaFilter.h"
 #include "pages/TypedAddress.h"
@@ -139,7 +140,7 @@ void EngineControl::completeBlankLoad()
     m_blankQueued = false;
     emit beforeNavigate2(Frame::Top);
     emit navigateComplete2(Frame::Top);
-    emit titleChange(QStringLiteral("about:blank"));
+    emit titleChange(kBlankAddress);
     emit documentComplete(Frame::Top);
 }
 
@@ -154,7 +155,7 @@ void EngineControl::navigate(const QString &address)
     m_requested = TypedAddress::toUrl(address, QDir::currentPath(), QDir::homePath());
     // A new page is blank already: loading "about:blank" into it would only
     // start a renderer for nothing. Its load events come as a real load's do.
-    if (m_requested == QUrl(QStringLiteral("about:blank")) && !m_engineStarted) {
+    if (m_requested == QUrl(kBlankAddress) && !m_engineStarted) {
         if (!m_blankQueued) {
             m_blankQueued = true;
             QTimer::singleShot(0, this, &EngineControl::completeBlankLoad);

@@ -3,6 +3,7 @@
 #include "core/CommandIds.h"
 #include "core/FrameCommandIds.h"
 #include "core/SettingsTable.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/Encodings.h"
 #include "pages/OpenDialog.h"
@@ -22,7 +23,6 @@
 
 namespace {
 
-const QString kLoading = QStringLiteral("Loading...");
 const QString kNewSound = QStringLiteral("new.wav");
 
 // The closed-Pages menu and the Pages menu keep their entries this narrow.
@@ -127,7 +127,7 @@ bool PageCommands::handle(int id)
     case cmd::DuplicatePage: duplicatePage(); return true;
     case cmd::ClipboardPage: clipboardPage(); return true;
     case cmd::OpenDialog: openDialog(); return true;
-    case cmd::MakerWebSite: m_host.CreatePage(m_makerWebsite, {}, kLoading); return true;
+    case cmd::MakerWebSite: m_host.CreatePage(m_makerWebsite, {}, loadingLabel()); return true;
     case cmd::CloseCurrentPage: m_host.CloseCurrentPage(); return true;
     case cmd::CloseMenuTab: m_host.CloseTabAt(m_host.menuTab()); return true;
     case cmd::CloseAll: m_host.closeAll(); return true;
@@ -202,7 +202,7 @@ bool PageCommands::fillPopup(int placeholder, QMenu *menu)
 void PageCommands::newPage(bool home)
 {
     m_host.playSound(kNewSound);
-    CWebBrowser2 *page = m_host.CreatePage(QString(), PageHost::ToFront, kLoading);
+    CWebBrowser2 *page = m_host.CreatePage(QString(), PageHost::ToFront, loadingLabel());
     if (home)
         m_host.goHome(page);
 }
@@ -256,7 +256,7 @@ void PageCommands::openDialog()
         m_host.OpenInCurrentPage(text);
         return;
     }
-    m_host.CreatePage(text, PageHost::ToFront | PageHost::ReuseBlank, kLoading);
+    m_host.CreatePage(text, PageHost::ToFront | PageHost::ReuseBlank, loadingLabel());
 }
 
 void PageCommands::edit(int id)

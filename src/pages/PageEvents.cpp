@@ -3,8 +3,9 @@
 #include "pages/CWebBrowser2.h"
 
 #include "core/AppSwitches.h"
-#include "pages/PageFrame.h"
+#include "pages/BlankPage.h"
 #include "pages/PageContext.h"
+#include "pages/PageFrame.h"
 #include "pages/PopupGate.h"
 #include "pages/PopupRule.h"
 #include "pages/StatusFilter.h"
@@ -65,7 +66,7 @@ void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
     // What the user is typing in the address bar stays, and so does the focus.
     if (isActive() && !m_context.frame().isEditingAddress()) {
         const QString location = address();
-        if (location != QLatin1String("about:blank")) {
+        if (location != kBlankAddress) {
             if (!m_context.focusInside())
                 m_control->widget()->setFocus();
             m_context.frame().setAddressText(location);
@@ -97,7 +98,7 @@ void CWebBrowser2::onTitleChange(const QString &text)
     // A window opened from a link keeps the link's text until it has a
     // title of its own: the engine names a window "about:blank" before, and
     // sometimes after, the window's first navigation has started.
-    const bool blank = text.compare(QLatin1String("about:blank"), Qt::CaseInsensitive) == 0;
+    const bool blank = text.compare(kBlankAddress, Qt::CaseInsensitive) == 0;
     if (!(blank && (m_state == NewWindow || m_keepsWindowLabel)))
         setTabLabel(text);
     if (!blank)

@@ -1,6 +1,7 @@
 #include "pages/PageHost.h"
 
 #include "core/AppSwitches.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/DroppedFile.h"
 #include "pages/PageFrame.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QString kBlank = QStringLiteral("about:blank");
-const QString kLoading = QStringLiteral("Loading...");
 
 } // namespace
 
@@ -76,12 +75,12 @@ CWebBrowser2 *PageHost::insertPage(OpenFlags flags, const QString &label)
 CWebBrowser2 *PageHost::CreatePage(const QString &address, OpenFlags flags, const QString &label)
 {
     CWebBrowser2 *active = m_list.active();
-    if (flags.testFlag(ReuseBlank) && active && active->address() == kBlank) {
+    if (flags.testFlag(ReuseBlank) && active && active->address() == kBlankAddress) {
         OpenInCurrentPage(address);
         return nullptr;
     }
     if (m_list.isEmpty()) {
-        CreateFirstPage(address.isEmpty() ? kBlank : address);
+        CreateFirstPage(address.isEmpty() ? kBlankAddress : address);
         CWebBrowser2 *first = m_list.active();
         if (first)
             first->setTabLabel(label);
@@ -90,7 +89,7 @@ CWebBrowser2 *PageHost::CreatePage(const QString &address, OpenFlags flags, cons
     CWebBrowser2 *page = insertPage(flags, label);
     if (!page)
         return nullptr;
-    page->control()->navigate(address.isEmpty() ? kBlank : address);
+    page->control()->navigate(address.isEmpty() ? kBlankAddress : address);
     return page;
 }
 
@@ -109,7 +108,7 @@ void PageHost::OpenInCurrentPage(const QString &address)
             page->control()->navigate(address);
         return;
     }
-    CreatePage(address, {}, kLoading);
+    CreatePage(address, {}, loadingLabel());
 }
 
 CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label, bool whenShown)
@@ -129,7 +128,7 @@ CWebBrowser2 *PageHost::appendPage(const QString &address, const QString &label,
     }
     m_list.insert(m_list.count(), std::move(owned));
     if (!page->isLoadDeferred())
-        page->control()->navigate(address.isEmpty() ? kBlank : address);
+        page->control()->navigate(address.isEmpty() ? kBlankAddress : address);
     return page;
 }
 
@@ -137,11 +136,11 @@ void PageHost::CreateFirstPage(const QString &address)
 {
     if (!m_list.isEmpty())
         return;
-    CWebBrowser2 *page = insertPage({}, kLoading);
+    CWebBrowser2 *page = insertPage({}, loadingLabel());
     if (!page)
         return;
     selectTab(0);
-    page->control()->navigate(address.isEmpty() ? kBlank : address);
+    page->control()->navigate(address.isEmpty() ? kBlankAddress : address);
 }
 
 void PageHost::sendActiveBack()
@@ -262,7 +261,7 @@ void PageHost::destroyPage(int index)
         return;
     // There is always a Page.
     if (m_list.isEmpty())
-        CreateFirstPage(kBlank);
+        CreateFirstPage(kBlankAddress);
     else
         selectTab(m_list.current());
 }
@@ -304,7 +303,7 @@ void PageHost::ReopenLastClosedPage()
     const QString address = closed.at(closed.newestSlot()).address;
     if (address.isEmpty())
         return;
-    CreatePage(address, ReuseBlank, kLoading);
+    CreatePage(address, ReuseBlank, loadingLabel());
     m_list.forgetNewestClosed();
 }
 
@@ -313,7 +312,7 @@ void PageHost::ReopenClosedPage(int slot)
     const ClosedPageList &closed = m_list.closed();
     if (!closed.holds(slot))
         return;
-    CreatePage(closed.at(slot).address, ReuseBlank, kLoading);
+    CreatePage(closed.at(slot).address, ReuseBlank, loadingLabel());
     m_list.forgetClosed(slot);
 }
 
@@ -421,7 +420,7 @@ void PageHost::goHome(CWebBrowser2 *page)
         return;
     const QString home = m_services.homeAddress ? m_services.homeAddress() : QString();
     page->forgetPendingNavigation();
-    page->control()->navigate(home.isEmpty() ? kBlank : home);
+    page->control()->navigate(home.isEmpty() ? kBlankAddress : home);
 }
 
 void PageHost::openDroppedFiles(const QStringList &files, bool ctrl)
@@ -434,7 +433,7 @@ void PageHost::openDroppedFiles(const QStringList &files, bool ctrl)
         if (i == 0 && !ctrl)
             OpenInCurrentPage(address);
         else
-            CreatePage(address, ReuseBlank, kLoading);
+            CreatePage(address, ReuseBlank, loadingLabel());
     }
 }
 
@@ -442,7 +441,7 @@ void PageHost::openDroppedText(const QString &text)
 {
     if (DroppedFile::isScript(text))
         return;
-    CreatePage(text.trimmed(), {}, kLoading);
+    CreatePage(text.trimmed(), {}, loadingLabel());
 }
 
 void PageHost::openTextInTab(int index, const QString &text)

@@ -1,5 +1,6 @@
 #include "pages/PageList.h"
 
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 
 #include <algorithm>
@@ -112,7 +113,7 @@ void PageList::rememberClosed(int index)
     if (!page)
         return;
     const QString address = page->address();
-    if (address.isEmpty() || address == QLatin1String("about:blank"))
+    if (address.isEmpty() || address == kBlankAddress)
         return;
     addClosed(address, page->title().isEmpty() ? address : page->title());
 }

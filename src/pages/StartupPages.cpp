@@ -3,12 +3,13 @@
 #include "core/FrameCommandIds.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
+#include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/LastVisit.h"
 #include "pages/PageHost.h"
+#include "pages/UrlList.h"
 #include "platform/BackgroundStoreWriter.h"
 #include "platform/BoundedFile.h"
-#include "platform/DataText.h"
 #include "platform/RegistryStore.h"
 #include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
@@ -16,8 +17,6 @@
 
 namespace {
 
-const QString kBlank = QStringLiteral("about:blank");
-const QString kLoading = QStringLiteral("Loading...");
 // Addresses of the last exit that go onto the closed-Page list; its ring
 // keeps the newest 15 of them.
 constexpr int kClosedTaken = 16;
@@ -70,7 +69,7 @@ void StartupPages::open(const QString &argument)
     case StartupType::LastVisit:
         break;
     case StartupType::Home:
-        m_host.CreateFirstPage(kBlank);
+        m_host.CreateFirstPage(kBlankAddress);
         if (CWebBrowser2 *page = m_host.activePage())
             m_host.goHome(page);
         break;
@@ -80,9 +79,9 @@ void StartupPages::open(const QString &argument)
     // Whatever happened above, there is a Page. A blank one takes the
     // program's address itself.
     if (m_host.list().isEmpty())
-        m_host.CreateFirstPage(argument.isEmpty() ? kBlank : argument);
+        m_host.CreateFirstPage(argument.isEmpty() ? kBlankAddress : argument);
     else if (!argument.isEmpty())
-        m_host.CreatePage(argument, PageHost::ToFront | PageHost::ReuseBlank, kLoading);
+        m_host.CreatePage(argument, PageHost::ToFront | PageHost::ReuseBlank, loadingLabel());
 
     PageList &list = m_host.list();
     connect(&list, &PageList::inserted, this, &StartupPages::scheduleSave);
@@ -100,7 +99,7 @@ void StartupPages::openLastVisit(const QStringList &addresses, bool asPages)
     if (asPages) {
         int made = 0;
         for (auto it = addresses.crbegin(); it != addresses.crend(); ++it, ++made)
-            m_host.appendPage(*it, kLoading, whenShown || made >= kLoadedAtOnce);
+            m_host.appendPage(*it, loadingLabel(), whenShown || made >= kLoadedAtOnce);
     }
     int taken = 0;
     for (const QString &address : addresses) {
@@ -115,29 +114,17 @@ void StartupPages::openUrlList()
 {
     const BoundedFile::Result file = BoundedFile::read(urlListFile(), BoundedFile::kListLimit);
     if (!file.ok()) {
-        m_host.CreateFirstPage(kBlank);
+        m_host.CreateFirstPage(kBlankAddress);
         const QString message = file.status == BoundedFile::Status::Missing
-                                    ? m_dataDir + QStringLiteral("/startuplist.txt not found.\n你可以删除它!")
-                                    : m_dataDir + QStringLiteral("/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开.");
+                                    ? m_dataDir + tr("/startuplist.txt not found.\n你可以删除它!")
+                                    : m_dataDir + tr("/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开.");
         m_messages.tell(m_window, message, MessageBoxes::Icon::Warning);
         return;
     }
-    QString text = DataText::decode(file.bytes);
-    // Every line is a Page, the empty one too; a last line feed ends the last line.
-    if (text.endsWith(QLatin1Char('\n')))
-        text.chop(1);
-    if (text.isEmpty())
-        return;
-    const QStringList lines = text.split(QLatin1Char('\n'));
     const bool whenShown = m_settings.read(settings::LoadWhenShown) != 0;
     int made = 0;
-    for (QString line : lines) {
-        // No list is a session anyone could use past this.
-        if (made == LastVisit::kMaxAddresses)
-            break;
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        m_host.appendPage(line, kLoading, whenShown || made >= kLoadedAtOnce);
+    for (const QString &address : UrlList::parse(file.bytes)) {
+        m_host.appendPage(address, loadingLabel(), whenShown || made >= kLoadedAtOnce);
         ++made;
     }
 }
