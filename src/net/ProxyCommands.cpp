@@ -14,9 +14,12 @@
 #include "ui/StatusPanes.h"
 
 #include <QMenu>
-#include <QMessageBox>
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -267,15 +270,20 @@ void ProxyCommands::updateList()
     if (!m_parts.fetchList || m_updating)
         return;
     m_updating = true;
-    // The wait box stays up while the list comes; the window goes on meanwhile.
-    QPointer<QMessageBox> wait = new QMessageBox(
-        QMessageBox::Information, tr("载入代理列表..."),
-        tr("更新代理列表...") + QStringLiteral("\r\n") + tr("请确定你现在是在线的.") + QStringLiteral("\r\n")
-            + tr("如果你是从代理更新, 请要确定这个代理工作正常."),
-        QMessageBox::NoButton, m_parts.window);
+    // The wait box stays up while the list comes; the window goes on
+    // meanwhile. It has nothing to press: it goes when the list has come.
+    QPointer<QDialog> wait = new QDialog(m_parts.window);
     wait->setObjectName(QStringLiteral("proxyWaitBox"));
+    wait->setWindowTitle(tr("载入代理列表..."));
     wait->setAttribute(Qt::WA_DeleteOnClose);
-    wait->setModal(false);
+    auto *icon = new QLabel(wait);
+    icon->setPixmap(wait->style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+    auto *text = new QLabel(tr("更新代理列表...") + QLatin1Char('\n') + tr("请确定你现在是在线的.") + QLatin1Char('\n')
+                                + tr("如果你是从代理更新, 请要确定这个代理工作正常."),
+                            wait);
+    auto *layout = new QHBoxLayout(wait);
+    layout->addWidget(icon, 0, Qt::AlignTop);
+    layout->addWidget(text, 1);
     wait->show();
     m_parts.fetchList(this, [this, wait](std::optional<QByteArray> body) {
         m_updating = false;
