@@ -57,9 +57,7 @@ ProxyCommands::ProxyCommands(ProxyParts parts, QObject *parent)
 void ProxyCommands::start()
 {
     // The start applied the kept proxy before there was a window.
-    if (SessionProxy::inUse())
-        m_parts.panes.setProxyText(m_parts.settings.read(settings::curProxy));
-    m_parts.panes.setProxyWide(SessionProxy::inUse());
+    showProxy(SessionProxy::inUse());
     if (m_parts.settings.read(settings::enableMulti) != 0)
         startRotation(rotationInterval(m_parts.settings));
 }
@@ -289,15 +287,8 @@ void ProxyCommands::updateList()
         m_updating = false;
         if (wait)
             wait->close();
-        // A page that holds no proxy (a login page on the way, an error
-        // text) is no list: the old one stays.
-        if (!body || !ProxyList::looksLikeList(*body)) {
-            m_parts.messages.tell(m_parts.window, tr("更新代理列表失败!"), MessageBoxes::Icon::Warning);
-            return;
-        }
-        if (!ProxyList::save(m_parts.listFile, *body)) {
-            m_parts.messages.tell(m_parts.window, tr("无法写入 %1.").arg(m_parts.listFile),
-                                  MessageBoxes::Icon::Warning);
+        if (const auto failure = ProxyList::keepUpdate(m_parts.listFile, body)) {
+            m_parts.messages.tell(m_parts.window, *failure, MessageBoxes::Icon::Warning);
             return;
         }
         m_parts.messages.tell(m_parts.window, tr("更新代理列表成功!"));

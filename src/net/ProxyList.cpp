@@ -3,6 +3,7 @@
 #include "net/SessionProxy.h"
 #include "platform/DataText.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 namespace ProxyList {
@@ -59,6 +60,20 @@ bool save(const QString &file, const QByteArray &content)
 {
     QSaveFile out(file);
     return out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit();
+}
+
+std::optional<QString> keepUpdate(const QString &file, const std::optional<QByteArray> &body)
+{
+    if (!body || !looksLikeList(*body))
+        return QCoreApplication::translate("ProxyList", "更新代理列表失败!");
+    if (!save(file, *body))
+        return cannotWrite(file);
+    return std::nullopt;
+}
+
+QString cannotWrite(const QString &file)
+{
+    return QCoreApplication::translate("ProxyList", "无法写入 %1.").arg(file);
 }
 
 bool looksLikeList(const QByteArray &content)

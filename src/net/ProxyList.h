@@ -44,4 +44,11 @@ bool save(const QString &file, const QByteArray &content);
 // Whether an update's content is a list at all: at least one line a host:port entry.
 bool looksLikeList(const QByteArray &content);
 
+// Puts a fetched list (nothing: the fetch failed) in the old one's place.
+// A page that holds no proxy (a login page on the way, an error text) is no
+// list: the old one stays. Nothing when it was kept, else what to tell the user.
+std::optional<QString> keepUpdate(const QString &file, const std::optional<QByteArray> &body);
+// What to tell when the list cannot be written.
+QString cannotWrite(const QString &file);
+
 } // namespace ProxyList

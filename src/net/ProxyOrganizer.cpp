@@ -202,14 +202,8 @@ void ProxyOrganizer::update()
     m_fetch(this, [this](std::optional<QByteArray> body) {
         QApplication::restoreOverrideCursor();
         m_update->setEnabled(true);
-        // A page that holds no proxy at all (a login page on the way, an
-        // error text) is no list: the old one stays.
-        if (!body || !ProxyList::looksLikeList(*body)) {
-            m_messages.tell(this, tr("更新代理列表失败!"), MessageBoxes::Icon::Warning);
-            return;
-        }
-        if (!ProxyList::save(m_listFile, *body)) {
-            m_messages.tell(this, tr("无法写入 %1.").arg(m_listFile), MessageBoxes::Icon::Warning);
+        if (const auto failure = ProxyList::keepUpdate(m_listFile, body)) {
+            m_messages.tell(this, *failure, MessageBoxes::Icon::Warning);
             return;
         }
         QStringList taken;
@@ -249,7 +243,7 @@ void ProxyOrganizer::accept()
     // The list first: when it cannot be written, nothing is kept and the
     // dialog stays, so what the user typed is not lost.
     if (!ProxyList::save(m_listFile, ProxyList::format(listed()))) {
-        m_messages.tell(this, tr("无法写入 %1.").arg(m_listFile), MessageBoxes::Icon::Warning);
+        m_messages.tell(this, ProxyList::cannotWrite(m_listFile), MessageBoxes::Icon::Warning);
         return;
     }
     m_settings.write(settings::proxyEnable, m_enable->isChecked() ? 1 : 0);
