@@ -114,6 +114,21 @@ inline constexpr int CheckAnonymity = 33076;
 inline constexpr int ProxyFirst = 25600; // + the entry's number, 256 entries
 inline constexpr int ProxyLast = 25855;
 
+// Favorites and history.
+inline constexpr int AddFavorite = 32830;         // the active Page
+inline constexpr int AddMenuTabFavorite = 32977;  // the Page whose tab was right-clicked
+inline constexpr int OrganizeFavorites = 32835;
+inline constexpr int ImportFavorites = 32897;
+inline constexpr int ExportFavorites = 32898;
+inline constexpr int FavoritesPopup = 32819;      // placeholder of the favorites menu
+inline constexpr int FavoriteFirst = 4096;        // menu entries of the favorites
+inline constexpr int FavoriteLast = 8191;
+inline constexpr int FavoritesPanel = 32943;
+inline constexpr int HistoryPanel = 32967;
+inline constexpr int FavoriteDelete = 32902;      // the favorites panel's context menu
+inline constexpr int FavoriteRename = 32903;
+inline constexpr int FavoriteProperties = 32904;
+
 // User-defined tools.
 inline constexpr int UserToolFirst = 33200;
 inline constexpr int UserToolLast = 33219;

@@ -295,7 +295,8 @@ void CTMain::fillPopup(int placeholder, QMenu *menu)
         return;
     case cmd::ExplorerBar:
         menu->clear();
-        menu->addAction(m_actions.value(cmd::ExplorerBar));
+        for (int id : {cmd::FavoritesPanel, cmd::HistoryPanel})
+            menu->addAction(m_actions.value(id));
         return;
     default: break;
     }
@@ -309,6 +310,10 @@ void CTMain::buildMenus(QMenuBar *menuBar)
 {
     for (const MenuNode &top : MenuLayout::menuBar()) {
         QMenu *menu = menuBar->addMenu(top.title);
+        if (top.kind == MenuNode::Popup) {
+            hookPopup(menu, top.id, top.children);
+            continue;
+        }
         connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenuStates(menu); });
         addMenuNodes(menu, top.children);
     }

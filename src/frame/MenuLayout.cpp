@@ -76,6 +76,7 @@ QList<MenuNode> makeMenuBar()
                     submenu("工具栏(&T)",
                             {item(cmd::SearchBar), item(cmd::TextLabels), item(cmd::ToolbarLock), separator(),
                              item(cmd::Customize)}),
+                    submenu("浏览器栏(&E)", {item(cmd::FavoritesPanel), item(cmd::HistoryPanel)}),
                     item(cmd::ExplorerBar),
                     item(cmd::TabsAtBottom),
                     item(cmd::FullScreen),
@@ -104,6 +105,8 @@ QList<MenuNode> makeMenuBar()
                     popup(cmd::SearchPopup, "搜索(&S)"),
                     submenu("Web 目录(&D)", webDirectory()),
                 }),
+        // The whole menu is the favorites, made anew when they changed.
+        popup(cmd::FavoritesPopup, "收藏夹(&A)"),
         submenu("工具(&T)",
                 {
                     item(cmd::PopupBlocking),
