@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// One visited address as the History Panel lists it.
+struct HistoryEntry
+{
+    QString address;
+    QString title;         // the latest title the page had; may be empty
+    QDateTime lastVisited; // local time
+    int visitCount = 0;
+};
