@@ -376,12 +376,14 @@ bool CFavoritesPanel::eventFilter(QObject *watched, QEvent *event)
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
         const Qt::DropActions offered = drag->possibleActions();
-        if (!(offered & (Qt::CopyAction | Qt::LinkAction)) || !FavoriteDrop::linkIn(*drag->mimeData())) {
-            drag->ignore();
-            return true;
-        }
-        drag->setDropAction(offered & Qt::CopyAction ? Qt::CopyAction : Qt::LinkAction);
-        drag->accept();
+        const bool kept = (offered & (Qt::CopyAction | Qt::LinkAction)) && FavoriteDrop::linkIn(*drag->mimeData());
+        drag->setDropAction(!kept ? Qt::IgnoreAction
+                            : offered & Qt::CopyAction ? Qt::CopyAction
+                                                       : Qt::LinkAction);
+        // The entering drag is taken even when it cannot be dropped here, so
+        // that it does not go on to the window behind, which opens what is
+        // dropped on it.
+        drag->setAccepted(kept || event->type() == QEvent::DragEnter);
         // Near an edge the tree scrolls, to reach what is out of sight.
         const int y = drag->position().toPoint().y();
         QScrollBar *bar = m_tree->verticalScrollBar();
