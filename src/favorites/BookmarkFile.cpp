@@ -132,10 +132,15 @@ void appendDecoded(QStringView text, QString &out, qsizetype limit, bool collaps
                 out += QLatin1Char(' ');
             continue;
         }
-        if (length == 1)
-            out += QChar(char16_t(c)); // surrogate halves stay as they came
-        else
+        if (length > 1) {
             appendCodePoint(out, c);
+        } else if (QChar::isHighSurrogate(c) && i < text.size() && text.at(i).isLowSurrogate()) {
+            out += QChar(char16_t(c));
+            out += text.at(i++);
+        } else {
+            // Half a pair (from a file declared UTF-16, say) would not survive being written.
+            out += QChar::isSurrogate(c) ? QChar(QChar::ReplacementCharacter) : QChar(char16_t(c));
+        }
     }
 }
 
@@ -340,8 +345,9 @@ private:
             m_last = nullptr;
             QString url;
             appendDecoded(tag.href, url, kMaxUrl + 1, false);
-            url = FavoriteShortcut::oneLine(url);
-            if (tag.hasHref && url.size() <= kMaxUrl && FavoriteShortcut::isAllowedUrl(url)) {
+            // An address too long is dropped, not cut.
+            url = url.size() > kMaxUrl ? QString() : FavoriteShortcut::oneLine(url);
+            if (tag.hasHref && FavoriteShortcut::isAllowedUrl(url)) {
                 Node *folder = m_levels.back().folder;
                 folder->children.push_back(Node::link({}, url, dateValue(tag.addDate)));
                 m_last = &folder->children.back();

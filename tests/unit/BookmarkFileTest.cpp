@@ -307,3 +307,21 @@ TEST(BookmarkFileTest, WhatIsWrittenReadsBackTheSame)
     EXPECT_EQ(dump(BookmarkFile::parse(brokenFile)),
               QStringList{QStringLiteral("L two lines <http://a.example/<DT><A HREF=\"http://b/\">>")});
 }
+
+TEST(BookmarkFileTest, WhatCouldNotBeWrittenBackIsNeverRead)
+{
+    // Half a surrogate pair, from a file that declares UTF-16.
+    const QString text = QStringLiteral("<DL><DT><A HREF=\"http://a.example/\">x") + QChar(0xD800)
+                         + QStringLiteral("y</A></DL>");
+    const QByteArray utf16 = QByteArray("charset=utf-16le  ")
+                             + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    const Node root = BookmarkFile::parse(utf16);
+    ASSERT_EQ(root.children.size(), 1u);
+    EXPECT_EQ(root.children[0].title, QStringLiteral("x\uFFFDy"));
+    EXPECT_EQ(dump(BookmarkFile::parse(BookmarkFile::write(root))), dump(root));
+
+    // An address too long is dropped even when blanks in it would leave it short enough.
+    const QByteArray padded = "<DL><DT><A HREF=\"http://a.example/" + QByteArray(500, '\t')
+                              + QByteArray(BookmarkFile::kMaxUrl - 100, 'b') + "\">Padded</A></DL>";
+    EXPECT_TRUE(BookmarkFile::parse(padded).children.empty());
+}
