@@ -7,9 +7,14 @@
 #include "ui/MessageBoxes.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
+#include <QProgressDialog>
 #include <QSaveFile>
+#include <QThread>
 #include <QWidget>
+
+#include <memory>
 
 namespace {
 
@@ -21,6 +26,28 @@ QWidget *ownerOf(QWidget *parent)
 bool holdsAnything(const BookmarkFile::Node &root)
 {
     return !root.children.empty();
+}
+
+// Each shortcut is written whole and synced to disk, a millisecond or more
+// apiece: a big file is written by a worker while the window keeps painting
+// (input waits) and, after a moment, a box says what is going on.
+BookmarkTransfer::Result importInWorker(QWidget *owner, BookmarkFile::Node root, const QString &target)
+{
+    auto result = std::make_shared<BookmarkTransfer::Result>();
+    std::unique_ptr<QThread> worker(QThread::create([root = std::move(root), target, result] {
+        *result = BookmarkTransfer::importInto(root, target);
+    }));
+    QProgressDialog wait(BookmarkDialogs::tr("正在导入收藏夹..."), QString(), 0, 0, owner);
+    wait.setObjectName(QStringLiteral("importWait"));
+    wait.setWindowTitle(BookmarkDialogs::tr("导入收藏夹"));
+    wait.setCancelButton(nullptr);
+    wait.setMinimumDuration(500);
+    QEventLoop loop;
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    return *result;
 }
 
 } // namespace
@@ -48,7 +75,7 @@ bool BookmarkDialogs::importFile(QWidget *parent, const QString &file, const QSt
                       MessageBoxes::Icon::Error);
         return false;
     }
-    const BookmarkFile::Node root = BookmarkFile::parse(read.bytes);
+    BookmarkFile::Node root = BookmarkFile::parse(read.bytes);
     if (!holdsAnything(root)) {
         messages.tell(owner, tr("“%1”中没有可以导入的书签。").arg(file), MessageBoxes::Icon::Warning);
         return false;
@@ -58,7 +85,7 @@ bool BookmarkDialogs::importFile(QWidget *parent, const QString &file, const QSt
                                                       tr("选择要把书签导入到哪个文件夹:"), messages);
     if (target.isEmpty())
         return false;
-    const BookmarkTransfer::Result result = BookmarkTransfer::importInto(root, target);
+    const BookmarkTransfer::Result result = importInWorker(owner, std::move(root), target);
     QString report = tr("已导入 %n 个链接。", nullptr, result.links);
     if (result.failed > 0)
         report += QLatin1Char('\n') + tr("%n 个书签不能写入。", nullptr, result.failed);
