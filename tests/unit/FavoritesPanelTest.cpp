@@ -31,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -264,9 +265,29 @@ TEST_F(FavoritesPanelTest, TheTreeShowsFoldersAndLinksAndAClickOpensALinkInAPage
     clickItem(tools);
     EXPECT_FALSE(tools->isExpanded());
 
-    // The two buttons run the commands of adding and organising.
+}
+
+TEST_F(FavoritesPanelTest, TheTwoButtonsAddThePageAndOrganizeTheFavorites)
+{
+    showFavorites();
+    QStringList ran;
+    FavoritesDialogs dialogs;
+    dialogs.add = [&](QWidget *, const QString &folder, const QString &, const QString &) {
+        ran << QStringLiteral("add ") + folder;
+        return false;
+    };
+    dialogs.organize = [&](QWidget *, const QString &folder) { ran << QStringLiteral("organize ") + folder; };
+    frame().findChild<FavoritesCommands *>()->setDialogs(dialogs);
     EXPECT_EQ(panel()->addButton()->text(), QStringLiteral("添加到收藏夹"));
     EXPECT_EQ(panel()->organizeButton()->text(), QStringLiteral("整理收藏夹"));
+    // Side by side, each half the panel.
+    EXPECT_EQ(panel()->addButton()->y(), panel()->organizeButton()->y());
+    EXPECT_LE(std::abs(panel()->addButton()->width() - panel()->organizeButton()->width()), 1);
+    EXPECT_GE(panel()->addButton()->width() + panel()->organizeButton()->width(), panel()->width() - 1);
+
+    click(panel()->addButton(), panel()->addButton()->rect().center());
+    click(panel()->organizeButton(), panel()->organizeButton()->rect().center());
+    EXPECT_EQ(ran, (QStringList{QStringLiteral("add ") + favorites(), QStringLiteral("organize ") + favorites()}));
 }
 
 TEST_F(FavoritesPanelTest, RenamingToTheSameTextChangesNothingOnDisk)
