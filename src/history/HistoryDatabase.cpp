@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <utility>
+#include <vector>
+#include <limits>
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -249,13 +252,35 @@ QList<HistoryEntry> HistoryDatabase::readSince(qint64 from) const
     QList<HistoryEntry> entries;
     if (!m_db)
         return entries;
-    sqlite::Statement read(m_db, "SELECT address, title, last_visit, visit_count FROM urls "
-                                 "WHERE last_visit >= ?1 ORDER BY last_visit DESC");
-    read.bind(1, from);
-    while (read.step() == SQLITE_ROW) {
-        entries.append({read.columnText(0), read.columnText(1), QDateTime::fromMSecsSinceEpoch(read.columnInt(2)),
-                        int(read.columnInt(3))});
+    // A part of the history is found through the index of last visits; the
+    // whole of it is read in the table's order and sorted here, which is
+    // several times faster than walking the index and fetching each row.
+    const bool everything = from == std::numeric_limits<qint64>::min();
+    sqlite::Statement read(m_db, everything ? "SELECT address, title, last_visit, visit_count FROM urls NOT INDEXED"
+                                            : "SELECT address, title, last_visit, visit_count FROM urls "
+                                              "WHERE last_visit >= ?1 ORDER BY last_visit DESC");
+    if (!everything)
+        read.bind(1, from);
+    std::vector<std::pair<qint64, HistoryEntry>> rows;
+    if (everything) {
+        sqlite::Statement count(m_db, "SELECT count(*) FROM urls");
+        if (count.step() == SQLITE_ROW)
+            rows.reserve(std::size_t(count.columnInt(0)));
     }
+    while (read.step() == SQLITE_ROW) {
+        const qint64 at = read.columnInt(2);
+        // In UTC: a conversion to local time for every row would cost more than the read.
+        rows.push_back({at, {read.columnText(0), read.columnText(1), QDateTime::fromMSecsSinceEpoch(at, Qt::UTC),
+                             int(read.columnInt(3))}});
+    }
+    if (everything) {
+        // Of two visits in the same millisecond the one written later counts as the later.
+        std::reverse(rows.begin(), rows.end());
+        std::stable_sort(rows.begin(), rows.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    }
+    entries.reserve(qsizetype(rows.size()));
+    for (auto &row : rows)
+        entries.append(std::move(row.second));
     return entries;
 }
 

@@ -45,7 +45,8 @@ public:
     qint64 addVisit(const QString &address, const QString &title, qint64 when);
     bool setTitle(const QString &address, const QString &title);
     bool removeVisit(qint64 visit);
-    // Every address last visited at or after `from`, the latest first.
+    // Every address last visited at or after `from` (the least qint64: all
+    // of them), the latest first.
     QList<HistoryEntry> readSince(qint64 from) const;
     // Drops the visits made before `before`, and addresses left without one.
     bool prune(qint64 before);

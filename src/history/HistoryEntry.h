@@ -8,6 +8,6 @@ struct HistoryEntry
 {
     QString address;
     QString title;         // the latest title the page had; may be empty
-    QDateTime lastVisited; // local time
+    QDateTime lastVisited; // in UTC
     int visitCount = 0;
 };
