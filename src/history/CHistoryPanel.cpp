@@ -10,31 +10,92 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-// Item data: the group's sort key or the page's number; and the item's kind.
+// Item data: the group's sort key or the page's number.
 constexpr int kDataRole = Qt::UserRole;
-constexpr int kKindRole = Qt::UserRole + 1;
+
+int itemType(CHistoryPanel::ItemKind kind)
+{
+    return QTreeWidgetItem::UserType + int(kind);
+}
 
 bool lessIgnoringCase(const QString &a, const QString &b)
 {
     return QString::compare(a, b, Qt::CaseInsensitive) < 0;
 }
 
-// Inserts a site among its group's sites in alphabetical order.
-void insertSorted(QTreeWidgetItem *group, QTreeWidgetItem *site)
+// A group or a site whose children are made when it is first opened: a
+// year of history has far more pages than anybody opens.
+class HistoryItem : public QTreeWidgetItem
 {
-    int low = 0;
-    int high = group->childCount();
-    while (low < high) {
-        const int middle = (low + high) / 2;
-        if (lessIgnoringCase(group->child(middle)->text(0), site->text(0)))
-            low = middle + 1;
-        else
-            high = middle;
+public:
+    HistoryItem(const QString &text, CHistoryPanel::ItemKind kind)
+        : QTreeWidgetItem(QStringList(text), itemType(kind))
+    {
+        setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
     }
-    group->insertChild(low, site);
+
+    bool hasPending() const { return !sites.isEmpty() || !pages.isEmpty(); }
+
+    // A group's sites not made yet, in the order met, and their places in
+    // that list by name (as spelt, and without case).
+    struct Site
+    {
+        QString name;
+        QList<int> pages;
+    };
+    QList<Site> sites;
+    QHash<QString, int> siteIndex;
+    // A site's pages not made yet: their numbers.
+    QList<int> pages;
+
+    void addPage(const QString &site, int number)
+    {
+        auto found = siteIndex.constFind(site);
+        if (found == siteIndex.constEnd()) {
+            // Met in another spelling? The same site without case.
+            const QString folded = u'\0' + site.toCaseFolded();
+            found = siteIndex.constFind(folded);
+            if (found == siteIndex.constEnd()) {
+                found = siteIndex.insert(folded, int(sites.size()));
+                sites.append({site, {}});
+            }
+            found = siteIndex.insert(site, *found);
+        }
+        sites[*found].pages.append(number);
+    }
+};
+
+HistoryItem *historyItem(QTreeWidgetItem *item)
+{
+    return CHistoryPanel::kindOf(item) == CHistoryPanel::PageItem ? nullptr : static_cast<HistoryItem *>(item);
 }
+
+// The local day of a time, for times that mostly fall on the day met just
+// before (the store answers in time order): local time is worked out once
+// a day, not once a time.
+class LocalDays
+{
+public:
+    QDate dayOf(const QDateTime &time)
+    {
+        const qint64 at = time.toMSecsSinceEpoch();
+        if (at < m_start || at >= m_end) {
+            m_day = HistoryGroups::dayOf(time);
+            m_start = m_day.startOfDay().toMSecsSinceEpoch();
+            m_end = m_day.addDays(1).startOfDay().toMSecsSinceEpoch();
+        }
+        return m_day;
+    }
+
+private:
+    QDate m_day;
+    qint64 m_start = 0;
+    qint64 m_end = 0;
+};
 
 } // namespace
 
@@ -73,6 +134,7 @@ CHistoryPanel::CHistoryPanel(HistoryStore &store, std::function<void(const QStri
         palette.setColor(QPalette::Inactive, role, palette.color(QPalette::Active, role));
     m_tree->setPalette(palette);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem *item) { onClicked(item); });
+    connect(m_tree, &QTreeWidget::itemExpanded, this, &CHistoryPanel::makeChildren);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -89,7 +151,7 @@ CHistoryPanel::~CHistoryPanel()
 
 CHistoryPanel::ItemKind CHistoryPanel::kindOf(const QTreeWidgetItem *item)
 {
-    return ItemKind(item->data(0, kKindRole).toInt());
+    return ItemKind(item->type() - QTreeWidgetItem::UserType);
 }
 
 void CHistoryPanel::setWaiting(bool waiting)
@@ -118,27 +180,38 @@ void CHistoryPanel::refresh()
 void CHistoryPanel::fill(const HistoryStore::Entries &entries)
 {
     m_tree->clear();
-    m_urls.clear();
+    m_entries.clear();
     addEntries(entries);
     m_filled = true;
+    m_filledOn = m_clock().toLocalTime().date();
     emit filled();
 }
 
 void CHistoryPanel::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // Before the first filling there is nothing to read again.
-    if (m_filled)
+    // Before the first filling, or while all is being read, there is
+    // nothing to read again. On another day every group may have a new
+    // name: all is read again.
+    if (!m_filled || m_waiting)
+        return;
+    if (m_clock().toLocalTime().date() != m_filledOn)
+        refresh();
+    else
         refreshToday();
 }
 
 void CHistoryPanel::refreshToday()
 {
     const quint64 generation = ++m_generation;
-    const QDateTime midnight = m_clock().toLocalTime().date().startOfDay();
-    m_store.readSince(midnight, this, [this, generation](const HistoryStore::Entries &entries) {
-        if (generation == m_generation)
-            replaceToday(entries);
+    const QDate today = m_clock().toLocalTime().date();
+    m_store.readSince(today.startOfDay(), this, [this, generation, today](HistoryStore::Entries entries) {
+        if (generation != m_generation)
+            return;
+        // A visit dated ahead of today (the clock was put back) is in a group of its own already.
+        const QDateTime tomorrow = today.addDays(1).startOfDay();
+        entries.removeIf([&tomorrow](const HistoryEntry &entry) { return entry.lastVisited >= tomorrow; });
+        replaceToday(entries);
     });
 }
 
@@ -155,72 +228,89 @@ void CHistoryPanel::replaceToday(const HistoryStore::Entries &entries)
 
 void CHistoryPanel::addEntries(const HistoryStore::Entries &entries)
 {
+    // The groups are new: the tree holds none of their keys (today's group
+    // was taken out before it is read again).
     const QDate today = m_clock().toLocalTime().date();
-    // Groups and their sites by name without case, as far as this filling
-    // has met them. New groups are built off the tree and put in at the end:
-    // one change of the tree each instead of one per item.
-    struct Group
-    {
-        QTreeWidgetItem *item = nullptr;
-        bool inTree = false;
-        QHash<QString, QTreeWidgetItem *> sites;
-    };
-    QMap<int, Group> groups;
-    for (int i = 0; i < m_tree->topLevelItemCount(); ++i) {
-        QTreeWidgetItem *item = m_tree->topLevelItem(i);
-        Group &group = groups[item->data(0, kDataRole).toInt()];
-        group.item = item;
-        group.inTree = true;
-        for (int s = 0; s < item->childCount(); ++s)
-            group.sites.insert(item->child(s)->text(0).toCaseFolded(), item->child(s));
-    }
-
+    QMap<int, HistoryItem *> groups;
+    LocalDays days;
+    QDate day;
+    HistoryGroups::Group date;
     for (const HistoryEntry &entry : entries) {
         const std::optional<QString> site = HistoryGroups::siteOf(entry.address);
         if (!site)
             continue;
-        const HistoryGroups::Group date = HistoryGroups::groupOf(HistoryGroups::dayOf(entry.lastVisited), today);
-        Group &group = groups[date.key];
-        if (!group.item) {
-            group.item = new QTreeWidgetItem(QStringList(date.label));
-            group.item->setIcon(0, m_groupIcon);
-            group.item->setData(0, kDataRole, date.key);
-            group.item->setData(0, kKindRole, GroupItem);
+        const QDate entryDay = days.dayOf(entry.lastVisited);
+        if (entryDay != day) {
+            day = entryDay;
+            date = HistoryGroups::groupOf(day, today);
         }
-        QTreeWidgetItem *&siteItem = group.sites[site->toCaseFolded()];
-        if (!siteItem) {
-            siteItem = new QTreeWidgetItem(QStringList(*site));
-            siteItem->setIcon(0, m_siteIcon);
-            siteItem->setData(0, kKindRole, SiteItem);
-            insertSorted(group.item, siteItem);
+        HistoryItem *&group = groups[date.key];
+        if (!group) {
+            group = new HistoryItem(date.label, GroupItem);
+            group->setIcon(0, m_groupIcon);
+            group->setData(0, kDataRole, date.key);
         }
-        m_urls.append(entry.address);
-        auto *page = new QTreeWidgetItem(siteItem, QStringList(HistoryGroups::pageText(entry.address, entry.title)));
-        page->setIcon(0, m_pageIcon);
-        page->setData(0, kDataRole, int(m_urls.size()));
-        page->setData(0, kKindRole, PageItem);
-        page->setToolTip(0, entry.address);
+        m_entries.append(entry);
+        group->addPage(*site, int(m_entries.size()));
     }
 
-    // The new groups go in by ascending key among those already there.
-    int row = 0;
-    for (auto it = groups.cbegin(); it != groups.cend(); ++it) {
-        if (!it->inTree)
-            m_tree->insertTopLevelItem(row, it->item);
-        ++row;
+    // Each goes in by ascending key among those already there.
+    for (HistoryItem *group : std::as_const(groups)) {
+        const int key = group->data(0, kDataRole).toInt();
+        int row = 0;
+        while (row < m_tree->topLevelItemCount() && m_tree->topLevelItem(row)->data(0, kDataRole).toInt() < key)
+            ++row;
+        m_tree->insertTopLevelItem(row, group);
     }
+}
+
+void CHistoryPanel::makeChildren(QTreeWidgetItem *item)
+{
+    HistoryItem *parent = historyItem(item);
+    if (!parent || !parent->hasPending())
+        return;
+    QList<QTreeWidgetItem *> children;
+    if (kindOf(parent) == SiteItem) {
+        for (int number : std::as_const(parent->pages)) {
+            const HistoryEntry &entry = m_entries.at(number - 1);
+            auto *page = new QTreeWidgetItem(QStringList(HistoryGroups::pageText(entry.address, entry.title)),
+                                             itemType(PageItem));
+            page->setIcon(0, m_pageIcon);
+            page->setData(0, kDataRole, number);
+            children.append(page);
+        }
+        parent->pages.clear();
+    } else {
+        std::stable_sort(parent->sites.begin(), parent->sites.end(),
+                         [](const HistoryItem::Site &a, const HistoryItem::Site &b) {
+                             return lessIgnoringCase(a.name, b.name);
+                         });
+        for (HistoryItem::Site &site : parent->sites) {
+            auto *siteItem = new HistoryItem(site.name, SiteItem);
+            siteItem->setIcon(0, m_siteIcon);
+            siteItem->pages = std::move(site.pages);
+            children.append(siteItem);
+        }
+        parent->sites.clear();
+        parent->siteIndex.clear();
+    }
+    // In one go: one change of the tree.
+    parent->addChildren(children);
 }
 
 void CHistoryPanel::onClicked(QTreeWidgetItem *item)
 {
     if (!item)
         return;
-    if (item->childCount() > 0) {
-        item->setExpanded(!item->isExpanded());
+    if (kindOf(item) != PageItem) {
+        // Opening it makes its children.
+        if (item->childCount() > 0 || historyItem(item)->hasPending())
+            item->setExpanded(!item->isExpanded());
         return;
     }
-    if (kindOf(item) == PageItem) {
-        const QString address = m_urls.value(item->data(0, kDataRole).toInt() - 1);
+    const int number = item->data(0, kDataRole).toInt();
+    if (number > 0 && number <= m_entries.size()) {
+        const QString address = m_entries.at(number - 1).address;
         if (!address.isEmpty() && m_open)
             m_open(address);
     }

@@ -16,7 +16,8 @@ class QTreeWidgetItem;
 // week first, today last), sites under them and pages under the sites. It is
 // filled from the history store when it is made, and today's group is read
 // again whenever the panel comes into view. A click on a group or a site opens
-// or closes it; a click on a page opens the page's address.
+// or closes it; a click on a page opens the page's address. A group's sites
+// and a site's pages are made when it is first opened.
 class CHistoryPanel : public QWidget
 {
     Q_OBJECT
@@ -25,7 +26,7 @@ public:
     ~CHistoryPanel() override;
 
     QTreeWidget *tree() const { return m_tree; }
-    // What an item stands for: its image.
+    // What an item stands for: its image. The item's type tells it.
     enum ItemKind { GroupItem = 0, SiteItem = 1, PageItem = 2 };
     static ItemKind kindOf(const QTreeWidgetItem *item);
 
@@ -47,6 +48,8 @@ private:
     void replaceToday(const HistoryStore::Entries &entries);
     // Files the entries into the tree, each page numbered on from the array's end.
     void addEntries(const HistoryStore::Entries &entries);
+    // Makes the sites of a group, or the pages of a site, filed for it so far.
+    void makeChildren(QTreeWidgetItem *item);
     void onClicked(QTreeWidgetItem *item);
     void setWaiting(bool waiting);
 
@@ -54,10 +57,11 @@ private:
     std::function<void(const QString &)> m_open;
     std::function<QDateTime()> m_clock = &QDateTime::currentDateTime;
     QTreeWidget *m_tree = nullptr;
-    // The address of page item data k is element k - 1.
-    QStringList m_urls;
+    // The entry of page number k (the page item's data) is element k - 1.
+    HistoryStore::Entries m_entries;
     quint64 m_generation = 0; // reads older than the latest are dropped
     bool m_filled = false;
+    QDate m_filledOn; // the day the groups were reckoned from
     bool m_waiting = false;
     QIcon m_groupIcon;
     QIcon m_siteIcon;

@@ -75,6 +75,17 @@ protected:
         return groups.join(QLatin1Char(' '));
     }
 
+    // Opens every group and site, which makes their children.
+    void openEverything()
+    {
+        for (int i = 0; i < tree()->topLevelItemCount(); ++i) {
+            QTreeWidgetItem *group = tree()->topLevelItem(i);
+            group->setExpanded(true);
+            for (int s = 0; s < group->childCount(); ++s)
+                group->child(s)->setExpanded(true);
+        }
+    }
+
     QTreeWidgetItem *find(const QString &text)
     {
         const auto found = tree()->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
@@ -168,12 +179,14 @@ protected:
 TEST_F(HistoryPanelTest, VisitsAreGroupedByWeekDayAndSite)
 {
     showHistory();
+    // Groups start closed.
+    EXPECT_EQ(treeText(), QStringLiteral("2周以前 上周 星期一 今天"));
+    EXPECT_FALSE(tree()->topLevelItem(0)->isExpanded());
+    openEverything();
     EXPECT_EQ(treeText(),
               QStringLiteral("2周以前[files.example[readme.txt]] 上周[lastweek.example[old.html]] "
                              "星期一[mon.example[Mon]] 今天[alpha.example[index.html] Today.example[A页,b] "
                              "我的电脑[note.html]]"));
-    // Groups and sites start closed.
-    EXPECT_FALSE(tree()->topLevelItem(0)->isExpanded());
 }
 
 TEST_F(HistoryPanelTest, ClickingOpensGroupsAndSitesAndAPageOpensItsAddress)
@@ -215,13 +228,15 @@ TEST_F(HistoryPanelTest, TodayIsReadAgainWheneverThePanelComesIntoView)
     // A visit from before today that arrived late stays out of today.
     visit("http://late.example/", now.addDays(-1));
     store.flush();
+    openEverything();
     EXPECT_FALSE(treeText().contains(QStringLiteral("fresh.example")));
 
     key(Qt::Key_H, Qt::ControlModifier); // the bar goes
     ASSERT_FALSE(panel->isVisible());
     key(Qt::Key_H, Qt::ControlModifier); // and comes back
     ASSERT_TRUE(panel->isVisible());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return treeText().contains(QStringLiteral("fresh.example")); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return find(QStringLiteral("今天")) != nullptr; }, 5000));
+    openEverything();
     EXPECT_EQ(treeText(),
               QStringLiteral("2周以前[files.example[readme.txt]] 上周[lastweek.example[old.html]] "
                              "星期一[mon.example[Mon]] 今天[alpha.example[index.html] fresh.example[New] "
@@ -231,6 +246,29 @@ TEST_F(HistoryPanelTest, TodayIsReadAgainWheneverThePanelComesIntoView)
     clickItem(find(QStringLiteral("fresh.example")));
     clickItem(find(QStringLiteral("New")));
     EXPECT_EQ(host().activePage()->address(), QStringLiteral("http://fresh.example/new"));
+}
+
+TEST_F(HistoryPanelTest, AVisitDatedAheadIsNotReadIntoTodayAgain)
+{
+    // A visit dated tomorrow (the clock was put back since) has a group of its own.
+    visit("http://ahead.example/one", now.addDays(1));
+    store.flush();
+    showHistory();
+    key(Qt::Key_H, Qt::ControlModifier);
+    key(Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return find(QStringLiteral("今天")) != nullptr; }, 5000));
+    openEverything();
+    EXPECT_TRUE(treeText().endsWith(QStringLiteral(" 星期四[ahead.example[one]]"))) << treeText().toStdString();
+}
+
+TEST_F(HistoryPanelTest, OnTheNextDayEveryGroupIsReadAgain)
+{
+    showHistory();
+    key(Qt::Key_H, Qt::ControlModifier);
+    panel->setClock([this] { return now.addDays(1); });
+    key(Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return find(QStringLiteral("星期三")) != nullptr; }, 5000));
+    EXPECT_EQ(treeText(), QStringLiteral("2周以前 上周 星期一 星期三"));
 }
 
 TEST_F(HistoryPanelTest, ClearingTheStoreEmptiesThePanel)
