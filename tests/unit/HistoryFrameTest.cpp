@@ -7,6 +7,7 @@
 #include "FrameFixture.h"
 #include "HistoryTestSupport.h"
 
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 namespace {
@@ -170,9 +171,11 @@ protected:
     {
         historyFrame();
         ASSERT_NE(panel, nullptr);
+        // Shown, the panel is filled, or has today read again if it was already.
+        QSignalSpy filled(panel, &CHistoryPanel::filled);
         key(Qt::Key_H, Qt::ControlModifier);
         ASSERT_TRUE(panel->isVisible());
-        ASSERT_TRUE(QTest::qWaitFor([this] { return tree()->topLevelItemCount() > 0; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&filled] { return filled.count() > 0; }, 5000));
     }
 };
 
@@ -231,11 +234,12 @@ TEST_F(HistoryPanelTest, TodayIsReadAgainWheneverThePanelComesIntoView)
     openEverything();
     EXPECT_FALSE(treeText().contains(QStringLiteral("fresh.example")));
 
+    QSignalSpy filled(panel, &CHistoryPanel::filled);
     key(Qt::Key_H, Qt::ControlModifier); // the bar goes
     ASSERT_FALSE(panel->isVisible());
     key(Qt::Key_H, Qt::ControlModifier); // and comes back
     ASSERT_TRUE(panel->isVisible());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return find(QStringLiteral("今天")) != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&filled] { return filled.count() > 0; }, 5000));
     openEverything();
     EXPECT_EQ(treeText(),
               QStringLiteral("2周以前[files.example[readme.txt]] 上周[lastweek.example[old.html]] "
@@ -254,9 +258,10 @@ TEST_F(HistoryPanelTest, AVisitDatedAheadIsNotReadIntoTodayAgain)
     visit("http://ahead.example/one", now.addDays(1));
     store.flush();
     showHistory();
+    QSignalSpy filled(panel, &CHistoryPanel::filled);
     key(Qt::Key_H, Qt::ControlModifier);
     key(Qt::Key_H, Qt::ControlModifier);
-    ASSERT_TRUE(QTest::qWaitFor([this] { return find(QStringLiteral("今天")) != nullptr; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&filled] { return filled.count() > 0; }, 5000));
     openEverything();
     EXPECT_TRUE(treeText().endsWith(QStringLiteral(" 星期四[ahead.example[one]]"))) << treeText().toStdString();
 }
