@@ -27,6 +27,14 @@ public:
     // its own event loop; the Page that asked may be gone when it returns.
     virtual bool showScriptError(QWidget *over, const QString &text) = 0;
 
+    // What a Page's top-level document did, for the browsing history: a
+    // navigation committed to an address, the load ended on an error page,
+    // the load is over, the document's title changed.
+    virtual void loadCommitted(const CWebBrowser2 *, const QString & /*address*/) {}
+    virtual void loadFailed(const CWebBrowser2 *) {}
+    virtual void loadFinished(const CWebBrowser2 *) {}
+    virtual void titleChanged(const CWebBrowser2 *, const QString & /*title*/) {}
+
 protected:
     ~PageContext() = default;
 };

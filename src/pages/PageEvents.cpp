@@ -54,6 +54,7 @@ void CWebBrowser2::onNavigateError(BrowserControl::Frame frame)
 {
     if (frame != BrowserControl::Frame::Top)
         return;
+    m_context.loadFailed(this);
     m_pending = true;
     setState(Error);
     setTabImage(TabGlyph::Loading);
@@ -63,6 +64,7 @@ void CWebBrowser2::onNavigateComplete2(BrowserControl::Frame frame)
 {
     if (frame != BrowserControl::Frame::Top || !m_pending)
         return;
+    m_context.loadCommitted(this, address());
     // What the user is typing in the address bar stays, and so does the focus.
     if (isActive() && !m_context.frame().isEditingAddress()) {
         const QString location = address();
@@ -83,6 +85,7 @@ void CWebBrowser2::onDocumentComplete(BrowserControl::Frame frame)
     if (frame != BrowserControl::Frame::Top)
         return;
     m_pending = false;
+    m_context.loadFinished(this);
     if (isLocked())
         return;
     if (m_state == Error)
@@ -95,6 +98,7 @@ void CWebBrowser2::onTitleChange(const QString &text)
 {
     if (text.isEmpty())
         return;
+    m_context.titleChanged(this, text);
     // A window opened from a link keeps the link's text until it has a
     // title of its own: the engine names a window "about:blank" before, and
     // sometimes after, the window's first navigation has started.

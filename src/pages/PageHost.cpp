@@ -255,6 +255,7 @@ void PageHost::destroyPage(int index)
     auto page = m_list.take(index);
     if (!page)
         return;
+    emit pageClosed(page.get());
     retire(page->releaseControl());
     page.reset();
     if (!wasActive)

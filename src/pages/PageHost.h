@@ -124,6 +124,15 @@ public:
 signals:
     // The Page at index was brought up as the active one.
     void pageShown(int index);
+    // What a Page's top-level document did (for the browsing history), the
+    // Page named by an opaque pointer: a navigation committed, the load
+    // ended on an error page, the load is over, the title changed, the Page
+    // was closed.
+    void pageCommitted(const void *page, const QString &address);
+    void pageFailed(const void *page);
+    void pageFinished(const void *page);
+    void pageTitled(const void *page, const QString &title);
+    void pageClosed(const void *page);
 
 private:
     // What the Pages ask of the host.
@@ -132,6 +141,10 @@ private:
     // A Page for a window a page opened: the engine fills it.
     CWebBrowser2 *openWindowPage(const QString &label) override;
     bool showScriptError(QWidget *over, const QString &text) override;
+    void loadCommitted(const CWebBrowser2 *page, const QString &address) override { emit pageCommitted(page, address); }
+    void loadFailed(const CWebBrowser2 *page) override { emit pageFailed(page); }
+    void loadFinished(const CWebBrowser2 *page) override { emit pageFinished(page); }
+    void titleChanged(const CWebBrowser2 *page, const QString &title) override { emit pageTitled(page, title); }
 
     // Shows the Page at index as made or after a close: glyph, address, focus, title.
     void selectTab(int index);

@@ -28,6 +28,17 @@ void FakeControl::finishLoad(const QString &address, const QString &title)
     emit documentComplete(Frame::Top);
 }
 
+void FakeControl::failLoad(const QString &address, const QString &errorTitle)
+{
+    emit beforeNavigate2(Frame::Top);
+    location = address;
+    emit navigateComplete2(Frame::Top);
+    if (!errorTitle.isEmpty())
+        emit titleChange(errorTitle);
+    emit navigateError(Frame::Top);
+    emit documentComplete(Frame::Top);
+}
+
 ControlFactory FakeControls::factory()
 {
     return [this](QWidget *parent) -> std::unique_ptr<BrowserControl> {

@@ -45,6 +45,9 @@ public:
 
     // Raises a whole top-level load of `address` with the given title.
     void finishLoad(const QString &address, const QString &title = {});
+    // Raises a top-level load of `address` that commits and then ends on
+    // the engine's error page, as an unreachable address does.
+    void failLoad(const QString &address, const QString &errorTitle = {});
 
     bool completeLoads = true; // navigate() finishes the load at once
     QString location;
