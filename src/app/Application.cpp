@@ -5,8 +5,13 @@
 #include "app/DataSeeder.h"
 #include "app/ShutdownSignals.h"
 #include "app/StoreMessages.h"
+#include "clean/EngineDataSweep.h"
+#include "clean/TempCleaner.h"
 #include "core/SettingsTable.h"
+#include "favorites/FavoritesSeed.h"
 #include "frame/CTMain.h"
+#include "history/HistoryMessages.h"
+#include "history/HistoryStore.h"
 #include "net/SessionProxy.h"
 #include "pages/DownloadFlags.h"
 #include "pages/EngineControl.h"
@@ -86,6 +91,7 @@ bool Application::start()
     }
 
     openStore();
+    openHistory();
     std::unique_ptr<CStartupLogo> logo;
     QString lowVersion;
     {
@@ -158,14 +164,30 @@ void Application::openStore()
         m_messages.tell(nullptr, StoreMessages::recovered(opened.movedTo), MessageBoxes::Icon::Warning);
     if (!m_registry.isWritable())
         profileOk = false;
-    if (profileOk)
+    if (profileOk) {
         profileOk = DataSeeder::seed(Paths::shippedDataDir(), m_paths.dataDir()).ok;
+        // A new profile starts with a few favorites; they are never put back once deleted.
+        FavoritesSeed::seedIfAbsent(m_paths.dataDir() + QStringLiteral("/Favorites"));
+    }
     if (!profileOk)
         m_messages.tell(nullptr, StoreMessages::unavailable(m_paths.registryFile()), MessageBoxes::Icon::Warning);
 }
 
+void Application::openHistory()
+{
+    // Opened and checked on the history's own thread while the window is made.
+    m_history = std::make_unique<HistoryStore>();
+    connect(m_history.get(), &HistoryStore::opened, this, [this](const HistoryStore::OpenResult &result) {
+        if (result.status == HistoryStore::OpenStatus::Recovered)
+            m_messages.tell(m_frame.get(), HistoryMessages::recovered(result.movedTo), MessageBoxes::Icon::Warning);
+    });
+    m_history->open(m_paths.profileDir() + QStringLiteral("/history.db"), m_settings.read(settings::HistoryDays));
+}
+
 void Application::createFrame()
 {
+    // What the cleaner asked to go and the engine could not drop while it ran.
+    EngineDataSweep::runPending(m_settings, m_paths.engineStorageDir(), m_paths.engineCacheDir());
     m_profile = new QWebEngineProfile(QStringLiteral("vesperal"));
     m_profile->setPersistentStoragePath(m_paths.engineStorageDir());
     m_profile->setCachePath(m_paths.engineCacheDir());
@@ -182,7 +204,8 @@ void Application::createFrame()
                                                      *m_downloadFlags, *m_sounds, m_messages, m_addresses,
                                                      m_paths.dataDir(), m_profile, firstAddress,
                                                      [](const QString &file) { return TextEditor::open(file); },
-                                                     m_proxyCredentials});
+                                                     m_proxyCredentials, m_history.get(),
+                                                     TempCleaner::ownFolderIn(m_paths.profileDir())});
     connect(m_frame.get(), &CTMain::closing, this, [this] {
         // The window takes no more hand-offs; a later start becomes the instance.
         if (m_instance)

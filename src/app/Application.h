@@ -13,6 +13,7 @@
 
 class CTMain;
 class DownloadFlags;
+class HistoryStore;
 class SoundPlayer;
 class MessageBoxes;
 class ProxyCredentials;
@@ -44,6 +45,7 @@ public:
 private:
     void handOffToRunningInstance();
     void openStore();
+    void openHistory();
     void createFrame();
     void applySavedProxy();
     void onQuitSignal();
@@ -61,6 +63,7 @@ private:
     std::shared_ptr<ProxyCredentials> m_proxyCredentials;
     std::unique_ptr<DownloadFlags> m_downloadFlags;
     std::unique_ptr<SoundPlayer> m_sounds;
+    std::unique_ptr<HistoryStore> m_history; // outlives the window that records into it
     std::unique_ptr<CTMain> m_frame;
     int m_exitCode = 0;
 };

@@ -8,11 +8,11 @@ namespace {
 
 constexpr std::array kInts{
     bNewWindowFollow, bNewWindowActive, NostatusText, bSound, bSilent, KillPopup, skin, fullscreen,
-    NewOnAddress, NoPromptDragSaving, pingtimes, tabtop, statusbarvisible, ToolbarLock, DefFontSize,
+    NewOnAddress, NoPromptDragSaving, pingtimes, HistoryDays, tabtop, statusbarvisible, ToolbarLock, DefFontSize,
     NoScript, NoActivex, NoJava, startuptype, LoadWhenShown, bMax, EditBoxtop, EditBoxleft, EditBoxwidth, EditBoxheight,
     proxyEnable, enableMulti, changeIpTimer, proxyIndex, cleanShow, cleanAddress, cleanCache, cleanCookie,
     cleanFindPC, cleanFormPass, cleanForm, cleanFindFile, cleanHistory, cleanRecent, cleanRecyclebin,
-    cleanRun, cleanSearch, cleanTemp, cleanAll, tipStartUp, tipFilePos, textLabels, fetchTimeLimit,
+    cleanRun, cleanSearch, cleanTemp, cleanAll, cleanEngineSweep, tipStartUp, tipFilePos, textLabels, fetchTimeLimit,
 };
 
 constexpr std::array kTexts{

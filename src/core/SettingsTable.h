@@ -40,6 +40,8 @@ inline constexpr IntSetting fullscreen{"option", "fullscreen", 0};
 inline constexpr IntSetting NewOnAddress{"option", "NewOnAddress", 1};
 inline constexpr IntSetting NoPromptDragSaving{"option", "NoPromptDragSaving", 0};
 inline constexpr IntSetting pingtimes{"option", "pingtimes", 4};
+// Days the browsing history keeps a visit (0: today's visits only)
+inline constexpr IntSetting HistoryDays{"option", "HistoryDays", 90};
 // Default: the program directory's "logo.gif" (see logoDefault()).
 inline constexpr TextSetting logo{"option", "logo", nullptr};
 
@@ -102,6 +104,9 @@ inline constexpr IntSetting cleanRun{"cleandlg", "run", 0};
 inline constexpr IntSetting cleanSearch{"cleandlg", "Search", 0};
 inline constexpr IntSetting cleanTemp{"cleandlg", "temp", 0};
 inline constexpr IntSetting cleanAll{"cleandlg", "ALL", 0};
+// What of the engine's own storage is to be removed at the next start, before
+// the engine opens it (1 the sites' stored data, 2 the cache)
+inline constexpr IntSetting cleanEngineSweep{"cleandlg", "EngineSweep", 0};
 
 // UISettings: the bars' layout, as the window saves it, and the text labels
 inline constexpr BinarySetting barLayout{"UISettings", "BarLayout"};
@@ -136,4 +141,20 @@ inline constexpr const char *kAutoComplete = "Software\\Microsoft\\Windows\\Curr
 inline constexpr const char *kTypedUrls = "Software\\Microsoft\\Internet Explorer\\TypedUrls";
 inline constexpr const char *kInternetSettings = "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
 inline constexpr const char *kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+// What the shell and the engine remember of runs, searches and forms (the
+// privacy cleaner deletes these keys with all below them).
+inline constexpr const char *kRunMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\RunMRU";
+inline constexpr const char *kDocFindSpecMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Doc Find Spec MRU";
+inline constexpr const char *kFindComputerMru = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FindComputerMRU";
+inline constexpr const char *kContainingTextMru =
+    "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\ContainingTextMRU";
+inline constexpr const char *kFilesNamedMru =
+    "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\FilesNamedMRU";
+inline constexpr const char *kComputerNameMru =
+    "Software\\Microsoft\\Internet Explorer\\Explorer Bars\\{C4EE31F3-4768-11D2-BE5C-00A0C9A83DA1}\\ComputerNameMRU";
+inline constexpr const char *kIntelliForms = "Software\\Microsoft\\Internet Explorer\\IntelliForms";
+// One subkey per user (HKCU: named by the user's SID; HKLM: by the user
+// name), each holding Data\<item type>; the forms' item type is kFormsItemType.
+inline constexpr const char *kProtectedStorage = "Software\\Microsoft\\Protected Storage System Provider";
+inline constexpr const char *kFormsItemType = "e161255a-37c3-11d2-bcaa-00c04fd929db";
 } // namespace mirrored

@@ -8,6 +8,7 @@
 #include "favorites/FavoriteFileName.h"
 #include "favorites/FavoriteShortcut.h"
 #include "platform/InternetShortcut.h"
+#include "platform/Trash.h"
 #include "ui/MessageBoxes.h"
 #include "ui/PageEntryIcon.h"
 #include "ui/ThemeIcon.h"
@@ -268,7 +269,7 @@ bool CFavoritesPanel::removeFromDisk(const QString &path)
     if (!info.exists() && !info.isSymLink())
         return true;
     // A link is moved or removed as a link, never what it points to.
-    if (QFile::moveToTrash(path))
+    if (Trash::move(path))
         return true;
     if (info.isSymLink() || !info.isDir())
         return QFile::remove(path);

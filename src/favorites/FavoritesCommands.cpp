@@ -8,6 +8,7 @@
 #include "favorites/FavoritesMenu.h"
 #include "favorites/FavoritesModel.h"
 #include "ui/MessageBoxes.h"
+#include "ui/WaitCursor.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -22,15 +23,6 @@ namespace {
 // Open-all asks first when a folder holds more links than this.
 constexpr int kLinksWithoutAsking = 40;
 
-// The wait cursor for as long as it lives.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 } // namespace
 

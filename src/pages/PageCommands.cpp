@@ -394,4 +394,5 @@ void PageCommands::fillTabMenu(QMenu *menu) const
     QAction *lock = add(cmd::LockMenuTab, QStringLiteral("锁定该书签(&L)..."));
     lock->setCheckable(true);
     lock->setChecked(checked(cmd::LockMenuTab).value_or(false));
+    add(cmd::AddMenuTabFavorite, QStringLiteral("添加到收藏夹..."));
 }

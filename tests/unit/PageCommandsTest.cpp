@@ -192,13 +192,15 @@ TEST_F(PageCommandsTest, TheTabMenuActsOnItsTabAndShowsItsLock)
     commands->fillTabMenu(&menu);
     EXPECT_EQ(entries(menu).join(QLatin1Char('|')),
               QStringLiteral("32839:关闭  (双击)(&C)|32826:全部关闭...|33079:关闭该域全部书签(&D)|"
-                             "33080:全部关闭- 保留该书签(&K)|-|33077:刷新(&R)|33078:停止(&S)|-|33063:锁定该书签(&L)..."));
-    EXPECT_FALSE(menu.actions().last()->isChecked());
+                             "33080:全部关闭- 保留该书签(&K)|-|33077:刷新(&R)|33078:停止(&S)|-|33063:锁定该书签(&L)...|"
+                             "32977:添加到收藏夹..."));
+    auto lockEntry = [&menu] { return menu.actions().at(menu.actions().size() - 2); };
+    EXPECT_FALSE(lockEntry()->isChecked());
 
     commands->handle(cmd::LockMenuTab);
     EXPECT_EQ(commands->checked(cmd::LockMenuTab), std::optional<bool>(true));
     commands->fillTabMenu(&menu);
-    EXPECT_TRUE(menu.actions().last()->isChecked());
+    EXPECT_TRUE(lockEntry()->isChecked());
     commands->handle(cmd::CloseMenuTab);
     EXPECT_EQ(state(), "a*^ bL c");
 
