@@ -129,6 +129,21 @@ inline constexpr int FavoriteDelete = 32902;      // the favorites panel's conte
 inline constexpr int FavoriteRename = 32903;
 inline constexpr int FavoriteProperties = 32904;
 
+// The privacy cleaner (32893, the search words, is ClearSearch above).
+inline constexpr int CleanCookies = 32889;
+inline constexpr int CleanHistory = 32890;
+inline constexpr int CleanCache = 32891;
+inline constexpr int CleanAddresses = 32892;
+inline constexpr int CleanAll = 32894;
+inline constexpr int CleanRecent = 32954;
+inline constexpr int CleanTemp = 32969;
+inline constexpr int CleanFormPasswords = 32970;
+inline constexpr int CleanRecycleBin = 32971;
+inline constexpr int CleanRunHistory = 32972;
+inline constexpr int CleanFoundFiles = 32973;
+inline constexpr int CleanFoundComputers = 32974;
+inline constexpr int CleanForms = 32975;
+
 // User-defined tools.
 inline constexpr int UserToolFirst = 33200;
 inline constexpr int UserToolLast = 33219;

@@ -12,6 +12,8 @@
 
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace {
 
 const QString kTypeSound = QStringLiteral("type.wav");
@@ -247,6 +249,31 @@ void AddressCommands::saveTypedList()
         }
         return true;
     });
+}
+
+void AddressCommands::clearAddresses()
+{
+    m_parts.box.setEntries({});
+    m_visited.clear();
+    deleteTypedValues();
+}
+
+void AddressCommands::clearTypedValues()
+{
+    const int deleted = deleteTypedValues();
+    QStringList entries = m_parts.box.entries();
+    entries.erase(entries.begin(), entries.begin() + std::min<qsizetype>(deleted, entries.size()));
+    m_parts.box.setEntries(entries);
+}
+
+int AddressCommands::deleteTypedValues()
+{
+    RegistryStore &registry = m_parts.settings.registry();
+    const QString key = QLatin1String(mirrored::kTypedUrls);
+    int n = 1;
+    while (registry.deleteValue(Hive::CurrentUser, key, QStringLiteral("url%1").arg(n)))
+        ++n;
+    return n - 1;
 }
 
 void AddressCommands::saveCompletionTexts()

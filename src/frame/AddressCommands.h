@@ -50,11 +50,20 @@ public:
     // Writes the six completion texts (when the frame goes).
     void saveCompletionTexts();
 
+    // The privacy cleaner's two targets. Addresses empties the list, then
+    // deletes the typed-address values; typed values deletes them from
+    // "url1" upwards until one is missing, dropping the list's first entry
+    // for each one deleted.
+    void clearAddresses();
+    void clearTypedValues();
+
     // Whether completion suggests (AutoSuggest) and appends (Append
     // Completion), as the registry store says.
     void applyCompletionModes();
 
 private:
+    // Deletes "url1", "url2", ... until one is missing; returns how many went.
+    int deleteTypedValues();
     void go();
     void moveByPart(bool forward);
     void toggleNewOnAddress();

@@ -1,5 +1,6 @@
 #include "frame/CTMain.h"
 
+#include "clean/CleanCommands.h"
 #include "core/AppSwitches.h"
 #include "core/BuildInfo.h"
 #include "core/CommandHandler.h"
@@ -7,16 +8,22 @@
 #include "core/FrameCommandIds.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
+#include "favorites/CFavoritesPanel.h"
+#include "favorites/FavoritesCommands.h"
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
 #include "frame/CommandTable.h"
 #include "frame/CustomizeCommands.h"
 #include "frame/EngineMenus.h"
+#include "frame/ExplorerBar.h"
 #include "frame/FindBox.h"
 #include "frame/FindCommands.h"
 #include "frame/FrameCommands.h"
 #include "frame/MenuLayout.h"
+#include "history/CHistoryPanel.h"
+#include "history/HistoryRecorder.h"
+#include "history/HistoryStore.h"
 #include "net/OfflineGate.h"
 #include "net/ProxyCommands.h"
 #include "net/VersionCommands.h"
@@ -55,6 +62,12 @@
 namespace {
 
 const QString kTitleSuffix = QStringLiteral(" - ") + QLatin1String(kProductName);
+
+// What adding a Page to the favorites takes from it: its title and address.
+std::pair<QString, QString> pageTitleAndAddress(const CWebBrowser2 *page)
+{
+    return page ? std::pair{page->title(), page->address()} : std::pair<QString, QString>{};
+}
 
 } // namespace
 
@@ -95,6 +108,18 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                            [this] { return homeAddress(); }},
                           this);
     m_host->setTextSize(m_services.settings.read(settings::DefFontSize));
+    if (m_services.history) {
+        // Every top-level navigation that commits is a visit, from the first Page on.
+        m_historyRecorder = std::make_unique<HistoryRecorder>(*m_services.history);
+        HistoryRecorder *recorder = m_historyRecorder.get();
+        connect(m_host, &PageHost::pageCommitted, this,
+                [recorder](const void *page, const QString &address) { recorder->committed(page, address); });
+        connect(m_host, &PageHost::pageFailed, this, [recorder](const void *page) { recorder->failed(page); });
+        connect(m_host, &PageHost::pageFinished, this, [recorder](const void *page) { recorder->finished(page); });
+        connect(m_host, &PageHost::pageTitled, this,
+                [recorder](const void *page, const QString &title) { recorder->titled(page, title); });
+        connect(m_host, &PageHost::pageClosed, this, [recorder](const void *page) { recorder->closed(page); });
+    }
     auto *startup = new StartupPages(*m_host, m_services.settings, m_services.messages, m_services.dataDir,
                                      m_services.openInEditor, this, this);
     startup->open(m_services.firstAddress);
@@ -109,7 +134,19 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
 
     m_explorerBar = new QDockWidget(QStringLiteral("工作区栏"), this);
     m_explorerBar->setObjectName(QStringLiteral("explorerBar"));
-    m_explorerBar->setWidget(new QWidget(m_explorerBar));
+    auto *favoritesPanel = new CFavoritesPanel(
+        FavoritesPanelParts{m_services.dataDir + QStringLiteral("/Favorites"), m_services.switches,
+                            m_services.messages,
+                            [this](const QString &address) { openAddress(address, false, true, loadingLabel()); },
+                            [this](int id) { runCommand(id); }},
+        m_explorerBar);
+    // Without a history store the History tab stays empty.
+    QWidget *historyPanel = m_services.history
+        ? new CHistoryPanel(
+              *m_services.history,
+              [this](const QString &address) { openAddress(address, false, true, loadingLabel()); }, m_explorerBar)
+        : new QWidget(m_explorerBar);
+    auto *explorer = new ExplorerBar(*m_explorerBar, favoritesPanel, historyPanel, this);
     m_explorerBar->resize(200, 200);
     addDockWidget(Qt::LeftDockWidgetArea, m_explorerBar);
     m_explorerBar->hide();
@@ -149,11 +186,41 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                        [this](int id) { return m_actions.value(id); },
                        [this](QMenu *menu, int placeholder) { hookPopup(menu, placeholder); }},
         this);
+    // The favorites menu; the folder is read in the background from here on.
+    auto *favorites = new FavoritesCommands(
+        FavoritesParts{m_services.dataDir + QStringLiteral("/Favorites"), m_services.switches, m_services.messages,
+                       this,
+                       [this](const QString &address, bool reuse) {
+                           m_host->CreatePage(address, reuse ? PageHost::ReuseBlank : PageHost::OpenFlags{},
+                                              loadingLabel());
+                       },
+                       [this] { return pageTitleAndAddress(m_host->activePage()); },
+                       [this] { return pageTitleAndAddress(m_host->list().at(m_host->menuTab())); },
+                       [this] {
+                           if (CWebBrowser2 *page = m_host->activePage())
+                               page->control()->widget()->setFocus();
+                       }},
+        this);
+    // Each model read (the first one and those after changes) goes to the panel.
+    connect(favorites, &FavoritesCommands::modelRebuilt, favoritesPanel,
+            [favoritesPanel](const FavoriteEntry *root) { favoritesPanel->fill(*root); });
+
+    m_clean = new CleanCommands(
+        CleanParts{m_services.settings, this, m_services.profile, m_services.tempDir,
+                   [this] {
+                       if (m_services.history)
+                           m_services.history->clearAll();
+                   },
+                   [addressCommands] { addressCommands->clearAddresses(); },
+                   [addressCommands] { addressCommands->clearTypedValues(); },
+                   [this] { m_findCommands->handle(cmd::ClearSearch); }},
+        this);
 
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
-    m_handlers = {m_pageCommands.data(), m_frameCommands.data(), addressCommands, startup,
-                  clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data()};
+    m_handlers = {m_pageCommands.data(), m_frameCommands.data(), explorer, addressCommands, startup,
+                  clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data(), favorites,
+                  m_clean.data()};
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));
@@ -384,6 +451,12 @@ void CTMain::showTabMenu(int index, const QPoint &globalPos)
     Q_UNUSED(index);
     QMenu menu(this);
     m_pageCommands->fillTabMenu(&menu);
+    menu.addSeparator();
+    // The frame's own entry, made for this menu: the window's action would run the command twice.
+    QAction *bottom = menu.addAction(m_actions.value(cmd::TabsAtBottom)->text());
+    bottom->setData(cmd::TabsAtBottom);
+    bottom->setCheckable(true);
+    bottom->setChecked(isChecked(cmd::TabsAtBottom).value_or(false));
     if (QAction *chosen = menu.exec(globalPos)) {
         bool ok = false;
         const int id = chosen->data().toInt(&ok);
@@ -436,6 +509,12 @@ void CTMain::activate()
 void CTMain::closeWithoutQuestions()
 {
     m_quiet = true;
+    if (m_exitChecking) {
+        // The close is under way with the clean dialog up: the dialog goes
+        // unanswered, and the close goes on.
+        m_clean->cancelExitCheck();
+        return;
+    }
     close();
 }
 
@@ -517,6 +596,13 @@ void CTMain::dropEvent(QDropEvent *event)
 
 void CTMain::closeEvent(QCloseEvent *event)
 {
+    // The clean dialog while the Pages are all there, unless the window goes
+    // on a signal: then nothing is asked and nothing cleaned.
+    if (!m_quiet && !m_shutDown && m_clean) {
+        m_exitChecking = true;
+        m_clean->exitCheck();
+        m_exitChecking = false;
+    }
     shutdown();
     event->accept();
 }

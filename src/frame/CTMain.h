@@ -15,6 +15,7 @@
 class AppSwitches;
 class BarArea;
 class BusyIndicator;
+class CleanCommands;
 class CommandHandler;
 class CustomizeCommands;
 class CXTFlatComboBox;
@@ -23,6 +24,8 @@ class FindBox;
 class FindCommands;
 class FrameCommands;
 class GlobalHotKey;
+class HistoryRecorder;
+class HistoryStore;
 class MessageBoxes;
 class OfflineGate;
 class PageCommands;
@@ -57,6 +60,10 @@ struct FrameServices
     // The proxy logins of this session, shared with the Pages (none: the
     // program's own fetches ask with dialogs of their own).
     std::shared_ptr<ProxyCredentials> proxyCredentials;
+    // The browsing history (none: nothing is recorded, the History tab is empty).
+    HistoryStore *history = nullptr;
+    // The program's own temporary folder, emptied whole by the cleaner.
+    QString tempDir;
 };
 
 // The main window: it assembles the bars, the status panes, the tab strip
@@ -158,7 +165,10 @@ private:
     QPointer<FrameCommands> m_frameCommands;
     QPointer<FindCommands> m_findCommands;
     QPointer<CustomizeCommands> m_customize;
+    QPointer<CleanCommands> m_clean;
     QHash<int, QAction *> m_actions;
+    std::unique_ptr<HistoryRecorder> m_historyRecorder;
     bool m_quiet = false; // closing on a signal: the exit questions are skipped
+    bool m_exitChecking = false; // the clean dialog of the close is up
     bool m_shutDown = false;
 };

@@ -17,8 +17,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QApplication>
 #include <QNetworkProxy>
 #include <QTest>
+#include <QTimer>
 #include <QWebEngineProfile>
 
 #include <gtest/gtest.h>
@@ -80,7 +82,16 @@ TEST_F(ApplicationStartTest, AFirstStartOpensTheAddressAndWritesOnlyWhatItMust)
     EXPECT_TRUE(QFile::exists(profile + QStringLiteral("/data/logo.gif")));
     EXPECT_TRUE(QFile::exists(profile + QStringLiteral("/data/TabSelect.wav")));
 
+    // The clean dialog comes up at close; cancelled, it stores nothing.
+    bool asked = false;
+    QTimer::singleShot(0, [&asked] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            asked = true;
+            dialog->close();
+        }
+    });
     app->frame()->close();
+    EXPECT_TRUE(asked);
     app.reset();
 
     RegistryStore store;

@@ -9,15 +9,18 @@ TestEnvironment::TestEnvironment()
     : m_root(QDir::tempPath() + QStringLiteral("/vesperal-test-XXXXXX"))
 {
     const QString root = m_root.path();
-    for (const char *sub : {"home", "data", "config", "cache", "runtime"})
+    for (const char *sub : {"home", "data", "config", "cache", "runtime", "tmp"})
         QDir().mkpath(root + QLatin1Char('/') + QLatin1String(sub));
-    QFile::setPermissions(root + QStringLiteral("/runtime"),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    for (const char *sub : {"runtime", "tmp"})
+        QFile::setPermissions(root + QLatin1Char('/') + QLatin1String(sub),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", QFile::encodeName(root + QStringLiteral("/home")));
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + QStringLiteral("/data")));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(root + QStringLiteral("/config")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir()));
+    // The cleaner's temporary files are the test's own, never those of the machine.
+    qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
     qunsetenv("VESPERAL_PROFILE");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking");

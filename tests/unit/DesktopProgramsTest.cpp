@@ -153,6 +153,7 @@ TEST_F(DesktopProgramsTest, CustomisedBarsAndToolsAreKeptForTheNextStart)
     DownloadFlags flags{registry, settings};
     FakeControls controls;
     RecordingSounds sounds;
+    settings.write(settings::cleanShow, 0);
     auto make = [&] {
         return std::make_unique<CTMain>(FrameServices{controls.factory(), settings, switches, flags, sounds, messages,
                                                       MakerAddresses(), QString(), nullptr, QString()});

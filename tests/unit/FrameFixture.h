@@ -4,6 +4,7 @@
 
 #include "core/AppSwitches.h"
 #include "core/SettingsStore.h"
+#include "core/SettingsTable.h"
 #include "frame/CTMain.h"
 #include "pages/DownloadFlags.h"
 #include "pages/PageHost.h"
@@ -29,6 +30,8 @@ protected:
     {
         profile = freshProfileDir();
         registry.open(profile + QStringLiteral("/registry.db"));
+        // The clean dialog at close is the cleaner's tests' business.
+        settings.write(settings::cleanShow, 0);
         switches.load(settings);
         flags.load();
     }
