@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileNames.h"
+
 #include <QString>
 
 // Names of favorite shortcuts and folders on disk. A title comes from a page,
@@ -7,28 +9,22 @@
 // one plain, visible entry of its folder that the file system accepts.
 namespace FavoriteFileName {
 
-// The most a name may take on disk: bytes of UTF-8, suffix included.
-inline constexpr qsizetype kNameBytes = 255;
-// The name of a title that leaves nothing usable.
-inline constexpr const char kUntitled[] = "Untitled";
+// The byte limit, "Untitled", the cut to length and the look-up on disk are
+// those of every name the program makes.
+using FileNames::fit;
+using FileNames::isTaken;
+using FileNames::kNameBytes;
+using FileNames::kUntitled;
 
 // The title made safe, not yet cut to length: no "/" (made "_"), no control
 // characters (made blanks, runs of blanks made one), no direction overrides,
 // no broken surrogates, trimmed, no leading dots; never empty ("Untitled").
 QString clean(const QString &title);
 
-// The longest start of base that, followed by tail, fits in kNameBytes bytes
-// of UTF-8; cut between characters only, never inside one or inside a
-// surrogate pair, and trimmed at the end. "Untitled" when nothing is left.
-QString fit(const QString &base, const QString &tail);
-
 // The file name of the title's n-th copy: "Name.url", "Name (2).url", ...
 // (n below 2 gives the plain name). suffix is ".url" for a shortcut and
 // empty for a folder. Always within kNameBytes.
 QString numbered(const QString &title, const QString &suffix, int n = 1);
-
-// True when the path names anything, a dangling symbolic link included.
-bool isTaken(const QString &path);
 
 // The first of numbered(title, suffix, n) for n = 1, 2, ... that is not taken
 // in folder.
