@@ -53,6 +53,17 @@ inline constexpr int Copy = 57634;
 inline constexpr int Cut = 57635;
 inline constexpr int Paste = 57637;
 inline constexpr int SelectAll = 57642;
+inline constexpr int Undo = 57643;
+inline constexpr int Redo = 57644;
+
+// What is done with a Page's content
+inline constexpr int SavePage = 32860;
+inline constexpr int PrintPage = 32854;
+inline constexpr int PrintPreview = 32856;
+inline constexpr int PageProperties = 32852;
+inline constexpr int MenuTabProperties = 32907;
+inline constexpr int ViewSource = 32849;
+inline constexpr int EditMode = 32863;
 
 // What Pages may load
 inline constexpr int LoadSounds = 32926;

@@ -30,6 +30,7 @@
 #include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
+#include "pages/PageFileCommands.h"
 #include "pages/PageHost.h"
 #include "pages/StartupPages.h"
 #include "pages/TabStrip.h"
@@ -218,7 +219,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
 
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
-    m_handlers = {m_pageCommands.data(), m_frameCommands.data(), explorer, addressCommands, startup,
+    m_handlers = {m_pageCommands.data(), new PageFileCommands(*m_host, this, this), m_frameCommands.data(), explorer, addressCommands, startup,
                   clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data(), favorites,
                   m_clean.data()};
 
@@ -457,6 +458,7 @@ void CTMain::showTabMenu(int index, const QPoint &globalPos)
     bottom->setData(cmd::TabsAtBottom);
     bottom->setCheckable(true);
     bottom->setChecked(isChecked(cmd::TabsAtBottom).value_or(false));
+    menu.addAction(m_actions.value(cmd::MenuTabProperties)->text())->setData(cmd::MenuTabProperties);
     if (QAction *chosen = menu.exec(globalPos)) {
         bool ok = false;
         const int id = chosen->data().toInt(&ok);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 class BrowserControl;
 
@@ -35,7 +36,10 @@ class BrowserControl : public QObject
 public:
     // Which document an event is about: the top-level one or an inner frame.
     enum class Frame { Top, Inner };
-    enum class Edit { Copy, Cut, Paste, SelectAll };
+    enum class Edit { Copy, Cut, Paste, SelectAll, Undo, Redo };
+    // How a page is written to disk: the document with its pictures and
+    // styles in a folder beside it, the document alone, or one web archive.
+    enum class SaveFormat { CompletePage, SingleHtml, Mhtml };
 
     struct HistoryEntry
     {
@@ -93,6 +97,14 @@ public:
     // the control is gone.
     using ScriptResult = std::function<void(const QVariant &result)>;
     virtual void runPageScript(const QString &source, ScriptResult done) = 0;
+
+    // Writes the page as shown to the file; the engine does it in the
+    // background.
+    virtual void savePage(const QString &path, SaveFormat format) = 0;
+    // Prints the page; `done` gets whether it worked. The printer must stay
+    // until then; `done` is not called once the control is gone.
+    using PrintDone = std::function<void(bool ok)>;
+    virtual void print(QPrinter *printer, PrintDone done) = 0;
 
 signals:
     void beforeNavigate2(BrowserControl::Frame frame);

@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <QTimer>
 #include <QUuid>
+#include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineProfile>
 #include <QPointer>
@@ -102,6 +103,26 @@ void EngineControl::runPageScript(const QString &source, ScriptResult done)
         if (self && done)
             done(result);
     });
+}
+
+void EngineControl::savePage(const QString &path, SaveFormat format)
+{
+    const auto engineFormat = format == SaveFormat::CompletePage ? QWebEngineDownloadRequest::CompleteHtmlSaveFormat
+                            : format == SaveFormat::SingleHtml   ? QWebEngineDownloadRequest::SingleHtmlSaveFormat
+                                                                 : QWebEngineDownloadRequest::MimeHtmlSaveFormat;
+    m_page->save(path, engineFormat);
+}
+
+void EngineControl::print(QPrinter *printer, PrintDone done)
+{
+    // The view tells the end of every print job: this one's is the next.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(m_view, &QWebEngineView::printFinished, this, [connection, done](bool ok) {
+        QObject::disconnect(*connection);
+        if (done)
+            done(ok);
+    });
+    m_view->print(printer);
 }
 
 void EngineControl::installInputScript()
@@ -253,6 +274,8 @@ void EngineControl::runEdit(Edit command)
     case Edit::Cut: m_page->triggerAction(QWebEnginePage::Cut); break;
     case Edit::Paste: m_page->triggerAction(QWebEnginePage::Paste); break;
     case Edit::SelectAll: m_page->triggerAction(QWebEnginePage::SelectAll); break;
+    case Edit::Undo: m_page->triggerAction(QWebEnginePage::Undo); break;
+    case Edit::Redo: m_page->triggerAction(QWebEnginePage::Redo); break;
     }
 }
 

@@ -45,6 +45,8 @@ public:
     void setDefaultEncoding(const QString &charset) override;
     std::optional<ElementInfo> activeElement() const override { return m_activeElement; }
     void runPageScript(const QString &source, ScriptResult done) override;
+    void savePage(const QString &path, SaveFormat format) override;
+    void print(QPrinter *printer, PrintDone done) override;
 
     EnginePage *page() const { return m_page; }
     QWebEngineView *view() const { return m_view; }

@@ -42,6 +42,13 @@ public:
         if (done)
             done(scriptResult);
     }
+    void savePage(const QString &path, SaveFormat format) override { saved << Saved{path, format}; }
+    void print(QPrinter *printer, PrintDone done) override
+    {
+        printers << printer;
+        if (done)
+            done(true);
+    }
 
     // Raises a whole top-level load of `address` with the given title.
     void finishLoad(const QString &address, const QString &title = {});
@@ -68,6 +75,14 @@ public:
     std::optional<ElementInfo> active;
     QStringList scripts;  // page scripts run, in order
     QVariant scriptResult; // what each of them returns
+    struct Saved
+    {
+        QString path;
+        SaveFormat format;
+        bool operator==(const Saved &) const = default;
+    };
+    QList<Saved> saved;      // pages written to disk, in order
+    QList<QPrinter *> printers; // print jobs, in order
 
 private:
     QWidget *m_widget;

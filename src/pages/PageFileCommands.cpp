@@ -1,0 +1,258 @@
+#include "pages/PageFileCommands.h"
+
+#include "core/CommandIds.h"
+#include "pages/BlankPage.h"
+#include "pages/CPagePropertiesDlg.h"
+#include "pages/CWebBrowser2.h"
+#include "pages/PageFileName.h"
+#include "pages/PageHost.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include <memory>
+
+namespace {
+
+QString pageScript(const QString &name)
+{
+    QFile file(QStringLiteral(":/js/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The folder a saved page goes to first: the user's documents, else home.
+QString saveFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+struct SaveChoice
+{
+    QString filter;
+    QString suffix;
+    BrowserControl::SaveFormat format;
+};
+
+QList<SaveChoice> saveChoices()
+{
+    return {
+        {PageFileCommands::tr("网页, 全部 (*.htm *.html)"), QStringLiteral("htm"),
+         BrowserControl::SaveFormat::CompletePage},
+        {PageFileCommands::tr("网页, 仅 HTML (*.htm *.html)"), QStringLiteral("htm"),
+         BrowserControl::SaveFormat::SingleHtml},
+        {PageFileCommands::tr("Web 档案, 单一文件 (*.mht *.mhtml)"), QStringLiteral("mht"),
+         BrowserControl::SaveFormat::Mhtml},
+    };
+}
+
+} // namespace
+
+PageFileCommands::PageFileCommands(PageHost &host, QWidget *window, QObject *parent)
+    : QObject(parent)
+    , m_host(host)
+    , m_window(window)
+{
+}
+
+bool PageFileCommands::owns(int id)
+{
+    switch (id) {
+    case cmd::SavePage:
+    case cmd::PrintPage:
+    case cmd::PrintPreview:
+    case cmd::PageProperties:
+    case cmd::MenuTabProperties:
+    case cmd::ViewSource:
+    case cmd::EditMode:
+    case cmd::Undo:
+    case cmd::Redo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool PageFileCommands::handle(int id)
+{
+    if (!owns(id))
+        return false;
+    CWebBrowser2 *page = id == cmd::MenuTabProperties ? m_host.list().at(m_host.menuTab()) : m_host.activePage();
+    if (!page)
+        return true;
+    switch (id) {
+    case cmd::SavePage: save(page); break;
+    case cmd::PrintPage: print(page); break;
+    case cmd::PrintPreview: printPreview(page); break;
+    case cmd::PageProperties:
+    case cmd::MenuTabProperties: showProperties(page); break;
+    case cmd::ViewSource: viewSource(page); break;
+    case cmd::EditMode: toggleEditMode(page); break;
+    case cmd::Undo: undo(page); break;
+    case cmd::Redo: page->control()->runEdit(BrowserControl::Edit::Redo); break;
+    default: break;
+    }
+    return true;
+}
+
+std::optional<bool> PageFileCommands::checked(int id) const
+{
+    if (id != cmd::EditMode)
+        return std::nullopt;
+    const CWebBrowser2 *page = m_host.activePage();
+    return page && m_editing.contains(page->control());
+}
+
+bool PageFileCommands::isEnabled(int id) const
+{
+    if (!owns(id))
+        return true;
+    if (id == cmd::MenuTabProperties)
+        return m_host.list().at(m_host.menuTab()) != nullptr;
+    return m_host.activePage() != nullptr;
+}
+
+void PageFileCommands::save(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    const QList<SaveChoice> choices = saveChoices();
+    QFileDialog dialog(m_window, tr("保存网页"));
+    dialog.setObjectName(QStringLiteral("savePageDialog"));
+    // Our own dialog, the same on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    QStringList filters;
+    for (const SaveChoice &choice : choices)
+        filters << choice.filter;
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(choices.first().suffix);
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, choices](const QString &filter) {
+        for (const SaveChoice &choice : choices) {
+            if (choice.filter == filter)
+                dialog.setDefaultSuffix(choice.suffix);
+        }
+    });
+    const QString folder = saveFolder();
+    dialog.setDirectory(folder);
+    // A name not taken yet: an older page of the same title stays.
+    dialog.selectFile(PageFileName::freePath(folder, control->locationName(), QStringLiteral(".htm")));
+    if (dialog.exec() != QDialog::Accepted || !control || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().first();
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    control->savePage(path, choices.value(chosen, choices.first()).format);
+}
+
+void PageFileCommands::print(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    // The printer lives as long as the job; the control keeps the job's end.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), m_window);
+    dialog.setWindowTitle(tr("打印"));
+    if (dialog.exec() != QDialog::Accepted || !control)
+        return;
+    control->print(printer.get(), [printer](bool) {});
+}
+
+void PageFileCommands::printPreview(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog preview(&printer, m_window);
+    preview.setWindowTitle(tr("打印预览"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [control](QPrinter *target) {
+        if (!control)
+            return;
+        // The preview paints at once: wait for the engine's pages here.
+        QEventLoop loop;
+        auto finished = std::make_shared<bool>(false);
+        connect(control, &QObject::destroyed, &loop, &QEventLoop::quit);
+        control->print(target, [finished, &loop](bool) {
+            *finished = true;
+            loop.quit();
+        });
+        if (!*finished)
+            loop.exec();
+    });
+    preview.exec();
+}
+
+void PageFileCommands::showProperties(CWebBrowser2 *page)
+{
+    PageProperties properties;
+    properties.title = page->control()->locationName();
+    properties.address = page->address();
+    QPointer<QWidget> window = m_window;
+    page->control()->runPageScript(pageScript(QStringLiteral("page-properties.js")),
+                                   [properties, window](const QVariant &result) mutable {
+                                       properties.takeScriptResult(result.toMap());
+                                       CPagePropertiesDlg dialog(properties, window);
+                                       dialog.exec();
+                                   });
+}
+
+void PageFileCommands::viewSource(CWebBrowser2 *page)
+{
+    const QString address = page->address();
+    if (address.isEmpty())
+        return;
+    m_host.CreatePage(QStringLiteral("view-source:") + address, PageHost::ToFront, loadingLabel());
+}
+
+void PageFileCommands::toggleEditMode(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    control->runPageScript(pageScript(QStringLiteral("design-mode.js")), [this, control](const QVariant &mode) {
+        // No document: nothing changed.
+        if (!control || !mode.isValid())
+            return;
+        setEditing(control, mode.toString() == QLatin1String("on"));
+    });
+}
+
+void PageFileCommands::setEditing(BrowserControl *control, bool on)
+{
+    if (!on) {
+        for (const QMetaObject::Connection &connection : m_editing.take(control))
+            QObject::disconnect(connection);
+        return;
+    }
+    if (m_editing.contains(control))
+        return;
+    m_editing.insert(control, {connect(control, &BrowserControl::beforeNavigate2, this,
+                                       [this, control](BrowserControl::Frame frame) {
+                                           if (frame == BrowserControl::Frame::Top)
+                                               setEditing(control, false);
+                                       }),
+                               connect(control, &QObject::destroyed, this,
+                                       [this, control] { m_editing.remove(control); })});
+}
+
+void PageFileCommands::undo(CWebBrowser2 *page)
+{
+    // A field of the window (the address bar) undoes its own typing first.
+    if (!m_host.focusInside()) {
+        QWidget *focus = QApplication::focusWidget();
+        auto *field = qobject_cast<QLineEdit *>(focus);
+        // An editable combo box has the focus for its line edit.
+        if (auto *combo = qobject_cast<QComboBox *>(focus))
+            field = combo->lineEdit();
+        if (field) {
+            field->undo();
+            return;
+        }
+    }
+    page->control()->runEdit(BrowserControl::Edit::Undo);
+}

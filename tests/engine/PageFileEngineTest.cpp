@@ -1,0 +1,138 @@
+// A real page written to disk by the engine.
+#include "pages/EngineControl.h"
+#include "pages/EnginePage.h"
+
+#include "EngineWait.h"
+#include "LoopbackHttpServer.h"
+#include "TestEnvironment.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineProfile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kWait = 20000;
+
+} // namespace
+
+TEST(PageFileEngineTest, APageSavedAsAWebArchiveIsOneValidMhtmlFileWithItsText)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/page"),
+                 "<!doctype html><html><head><meta charset=utf-8><title>Archive me</title>"
+                 "<style>p { color: green }</style></head>"
+                 "<body><p>The quick brown fox saved by Vesperal jumps over the lazy dog.</p></body></html>");
+    auto *profile = new QWebEngineProfile; // off the record
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("Archive me.mht"));
+        QPointer<QWebEngineDownloadRequest> download;
+        QObject::connect(profile, &QWebEngineProfile::downloadRequested, profile,
+                         [&download](QWebEngineDownloadRequest *request) { download = request; });
+        control.savePage(path, BrowserControl::SaveFormat::Mhtml);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return download && download->isFinished(); }, kWait));
+        EXPECT_EQ(download->state(), QWebEngineDownloadRequest::DownloadCompleted);
+
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray archive = file.readAll();
+        // A MIME message of related parts, the first the page itself.
+        const qsizetype headerEnd = archive.indexOf("\r\n\r\n");
+        ASSERT_GT(headerEnd, 0);
+        const QByteArray header = archive.left(headerEnd);
+        EXPECT_TRUE(header.contains("MIME-Version: 1.0")) << header.toStdString();
+        const QRegularExpression type(QStringLiteral("Content-Type: multipart/related;[^\\r]*(\\r\\n\\s+[^\\r]*)*"
+                                                     "boundary=\"([^\"]+)\""));
+        const QRegularExpressionMatch match = type.match(QString::fromLatin1(header));
+        ASSERT_TRUE(match.hasMatch()) << header.toStdString();
+        const QByteArray boundary = "--" + match.captured(2).toLatin1();
+        EXPECT_TRUE(archive.contains(boundary + "\r\nContent-Type: text/html")) << archive.left(2000).toStdString();
+        EXPECT_TRUE(archive.contains("Content-Location: " + server.url(QStringLiteral("/page")).toLatin1()));
+        EXPECT_TRUE(archive.trimmed().endsWith(boundary + "--"));
+        // The text, once quoted-printable's soft line breaks are undone.
+        QByteArray body = archive.mid(headerEnd);
+        body.replace("=\r\n", "");
+        EXPECT_TRUE(body.contains("The quick brown fox saved by Vesperal jumps over the lazy dog."));
+    }
+    delete profile;
+}
+
+namespace {
+
+QString resourceScript(const QString &name)
+{
+    QFile file(QStringLiteral(":/js/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// Runs a page script through the control and waits for its result.
+QVariant run(BrowserControl &control, const QString &source)
+{
+    QVariant result;
+    bool done = false;
+    control.runPageScript(source, [&](const QVariant &r) {
+        result = r;
+        done = true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
+    return result;
+}
+
+} // namespace
+
+TEST(PageFileEngineTest, TheEditModeAndPropertiesScriptsWorkOnARealDocument)
+{
+    LoopbackHttpServer server;
+    const QByteArray page = "<!doctype html><html><head><meta charset=utf-8><title>T</title></head>"
+                            "<body><p>Some text</p></body></html>";
+    server.route(QStringLiteral("/page"), page);
+    auto *profile = new QWebEngineProfile;
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+
+        const QString designMode = resourceScript(QStringLiteral("design-mode.js"));
+        ASSERT_FALSE(designMode.isEmpty());
+        EXPECT_EQ(run(control, designMode).toString(), QStringLiteral("on"));
+        // The page's own scripts see the same document in design mode.
+        bool done = false;
+        QString seen;
+        control.page()->runJavaScript(QStringLiteral("document.designMode"), [&](const QVariant &r) {
+            seen = r.toString();
+            done = true;
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, kWait));
+        EXPECT_EQ(seen, QStringLiteral("on"));
+        EXPECT_EQ(run(control, designMode).toString(), QStringLiteral("off"));
+
+        const QVariantMap properties = run(control, resourceScript(QStringLiteral("page-properties.js"))).toMap();
+        EXPECT_EQ(properties.value(QStringLiteral("type")).toString(), QStringLiteral("text/html"));
+        EXPECT_EQ(properties.value(QStringLiteral("charset")).toString(), QStringLiteral("UTF-8"));
+        EXPECT_EQ(properties.value(QStringLiteral("size")).toLongLong(), page.size());
+        EXPECT_FALSE(properties.value(QStringLiteral("modified")).toString().isEmpty());
+    }
+    delete profile;
+}

@@ -1,0 +1,199 @@
+// Saving, viewing the source of, editing and showing the properties of the
+// active Page, driven through the window over fake controls.
+#include "core/CommandIds.h"
+#include "frame/CXTFlatComboBox.h"
+#include "pages/CPagePropertiesDlg.h"
+#include "pages/CWebBrowser2.h"
+
+#include "FrameFixture.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+class PageFileCommandsTest : public FrameFixture
+{
+protected:
+    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
+
+    // Shows a page in the active Page: its address and title.
+    FakeControl *showPage(const QString &address, const QString &title)
+    {
+        frame();
+        FakeControl *control = activeControl();
+        control->name = title;
+        control->finishLoad(address, title);
+        return control;
+    }
+
+    // Answers the next modal dialog of type T with `answer`, from the event
+    // loop that the dialog runs; `seen` tells whether one came up.
+    template<typename T>
+    void answerNextDialog(std::function<void(T *)> answer, bool *seen)
+    {
+        *seen = false;
+        auto *timer = new QTimer(&frame());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, seen] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                *seen = true;
+                answer(dialog);
+            }
+        });
+        timer->start();
+    }
+};
+
+TEST_F(PageFileCommandsTest, CtrlSOffersAFreeNameMadeFromTheTitleAndSavesInTheChosenFormat)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("Some: Page?"));
+    const QString folder = QDir::homePath();
+    // A page saved before under the same title stays.
+    QFile(folder + QStringLiteral("/Some_ Page_.htm")).open(QIODevice::WriteOnly);
+    const QString target = folder + QStringLiteral("/saved.mht");
+
+    bool seen = false;
+    QString proposed;
+    answerNextDialog<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            QLineEdit *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            proposed = name->text();
+            dialog->selectNameFilter(dialog->nameFilters().value(2));
+            // Typed over, as the user does.
+            name->setText(target);
+            static_cast<QDialog *>(dialog)->accept();
+        },
+        &seen);
+    key(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(proposed, QStringLiteral("Some_ Page_ (2).htm"));
+    ASSERT_EQ(control->saved.size(), 1);
+    EXPECT_EQ(control->saved.first().path, target);
+    EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::Mhtml);
+
+    // Cancelled: nothing is written.
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    answerNextDialog<QFileDialog>([](QFileDialog *dialog) { dialog->reject(); }, &seen);
+    key(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(control->saved.size(), 1);
+}
+
+TEST_F(PageFileCommandsTest, ViewSourceOpensTheSourceOfTheActivePageInANewActivePage)
+{
+    showPage(QStringLiteral("http://example.com/a?b=1"), QStringLiteral("A"));
+    ASSERT_EQ(host().list().count(), 1);
+    frame().runCommand(cmd::ViewSource);
+    ASSERT_EQ(host().list().count(), 2);
+    EXPECT_EQ(host().list().current(), 1);
+    EXPECT_EQ(activeControl()->navigated.value(0), QStringLiteral("view-source:http://example.com/a?b=1"));
+}
+
+TEST_F(PageFileCommandsTest, EditModeIsCheckedWhileTheDocumentIsInDesignMode)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    EXPECT_EQ(frame().isChecked(cmd::EditMode), false);
+
+    control->scriptResult = QStringLiteral("on");
+    frame().runCommand(cmd::EditMode);
+    ASSERT_FALSE(control->scripts.isEmpty());
+    EXPECT_TRUE(control->scripts.last().contains(QLatin1String("designMode")));
+    EXPECT_EQ(frame().isChecked(cmd::EditMode), true);
+
+    // The menu shows it.
+    QMenu *fileMenu = frame().findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions().first()->menu();
+    fileMenu->popup(QPoint(0, 0));
+    EXPECT_TRUE(frame().action(cmd::EditMode)->isChecked());
+    fileMenu->close();
+
+    control->scriptResult = QStringLiteral("off");
+    frame().runCommand(cmd::EditMode);
+    EXPECT_EQ(frame().isChecked(cmd::EditMode), false);
+
+    // A new document is not in design mode; neither is a page without one.
+    control->scriptResult = QStringLiteral("on");
+    frame().runCommand(cmd::EditMode);
+    control->finishLoad(QStringLiteral("http://example.com/b"), QStringLiteral("B"));
+    EXPECT_EQ(frame().isChecked(cmd::EditMode), false);
+    control->scriptResult = QVariant();
+    frame().runCommand(cmd::EditMode);
+    EXPECT_EQ(frame().isChecked(cmd::EditMode), false);
+}
+
+TEST_F(PageFileCommandsTest, UndoGoesToTheAddressBarWhileItHasTheFocusElseToThePage)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    QLineEdit *edit = frame().addressBar()->lineEdit();
+    frame().focusAddressBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+    edit->clear();
+    type(QStringLiteral("abc"));
+    ASSERT_EQ(edit->text(), QStringLiteral("abc"));
+    frame().runCommand(cmd::Undo);
+    EXPECT_NE(edit->text(), QStringLiteral("abc"));
+    EXPECT_TRUE(control->edits.isEmpty());
+
+    control->widget()->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return control->widget()->hasFocus(); }));
+    frame().runCommand(cmd::Undo);
+    frame().runCommand(cmd::Redo);
+    EXPECT_EQ(control->edits, (QList<BrowserControl::Edit>{BrowserControl::Edit::Undo, BrowserControl::Edit::Redo}));
+}
+
+TEST_F(PageFileCommandsTest, PropertiesShowWhatThePageAndItsScriptTell)
+{
+    FakeControl *control = showPage(QStringLiteral("https://example.com/a"), QStringLiteral("Title A"));
+    control->scriptResult = QVariantMap{{QStringLiteral("type"), QStringLiteral("text/html")},
+                                        {QStringLiteral("charset"), QStringLiteral("UTF-8")},
+                                        {QStringLiteral("size"), 2048},
+                                        {QStringLiteral("modified"), QStringLiteral("01/02/2026 03:04:05")}};
+    bool seen = false;
+    QStringList shown;
+    answerNextDialog<CPagePropertiesDlg>(
+        [&](CPagePropertiesDlg *dialog) {
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                shown << label->text();
+            dialog->accept();
+        },
+        &seen);
+    frame().runCommand(cmd::PageProperties);
+    ASSERT_TRUE(seen);
+    const QString all = shown.join(QLatin1Char('|'));
+    EXPECT_TRUE(shown.contains(QStringLiteral("Title A"))) << all.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("https://example.com/a"))) << all.toStdString();
+    EXPECT_TRUE(shown.contains(QStringLiteral("text/html; UTF-8"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QLatin1String("2048")) || all.contains(QLatin1String("2,048"))) << all.toStdString();
+    EXPECT_TRUE(all.contains(QLatin1String("2026"))) << all.toStdString();
+    EXPECT_TRUE(shown.contains(CPagePropertiesDlg::tr("安全 (加密连接)"))) << all.toStdString();
+
+    // The tab menu's entry shows the menu tab's Page, not the active one.
+    host().CreatePage(QStringLiteral("http://example.com/other"), PageHost::ToFront, QStringLiteral("x"));
+    ASSERT_EQ(host().list().current(), 1);
+    host().setMenuTab(0);
+    shown.clear();
+    answerNextDialog<CPagePropertiesDlg>(
+        [&](CPagePropertiesDlg *dialog) {
+            for (QLabel *label : dialog->findChildren<QLabel *>())
+                shown << label->text();
+            dialog->accept();
+        },
+        &seen);
+    frame().runCommand(cmd::MenuTabProperties);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(shown.contains(QStringLiteral("https://example.com/a")));
+}
+
+} // namespace
