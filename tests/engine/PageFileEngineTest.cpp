@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QPointer>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -133,6 +134,44 @@ TEST(PageFileEngineTest, TheEditModeAndPropertiesScriptsWorkOnARealDocument)
         EXPECT_EQ(properties.value(QStringLiteral("charset")).toString(), QStringLiteral("UTF-8"));
         EXPECT_EQ(properties.value(QStringLiteral("size")).toLongLong(), page.size());
         EXPECT_FALSE(properties.value(QStringLiteral("modified")).toString().isEmpty());
+    }
+    delete profile;
+}
+
+TEST(PageFileEngineTest, APagePrintedToAPdfPrinterGivesAPdfFile)
+{
+    LoopbackHttpServer server;
+    server.page(QStringLiteral("/page"), QStringLiteral("Print me"));
+    auto *profile = new QWebEngineProfile;
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("page.pdf")));
+        std::optional<bool> finished;
+        control.print(&printer, [&finished](bool ok) { finished = ok; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return finished.has_value(); }, kWait));
+        EXPECT_TRUE(*finished);
+        QFile file(printer.outputFileName());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+
+        // A second job reports its own end once.
+        int ends = 0;
+        control.print(&printer, [&ends](bool) { ++ends; });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ends > 0; }, kWait));
+        QTest::qWait(200);
+        EXPECT_EQ(ends, 1);
     }
     delete profile;
 }

@@ -15,6 +15,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QTimer>
 
 #include <functional>
@@ -194,6 +197,46 @@ TEST_F(PageFileCommandsTest, PropertiesShowWhatThePageAndItsScriptTell)
     frame().runCommand(cmd::MenuTabProperties);
     ASSERT_TRUE(seen);
     EXPECT_TRUE(shown.contains(QStringLiteral("https://example.com/a")));
+}
+
+TEST_F(PageFileCommandsTest, CtrlPPrintsThePageOnThePrinterChosenAndNothingWhenCancelled)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    bool seen = false;
+    answerNextDialog<QPrintDialog>([](QPrintDialog *dialog) { dialog->reject(); }, &seen);
+    key(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(seen);
+    EXPECT_TRUE(control->printers.isEmpty());
+
+    QApplication::setActiveWindow(&frame());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    QPrinter *chosen = nullptr;
+    answerNextDialog<QPrintDialog>(
+        [&chosen](QPrintDialog *dialog) {
+            chosen = dialog->printer();
+            dialog->accept();
+        },
+        &seen);
+    key(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(seen);
+    ASSERT_EQ(control->printers.size(), 1);
+    EXPECT_EQ(control->printers.first(), chosen);
+}
+
+TEST_F(PageFileCommandsTest, PrintPreviewHasThePagePrintedIntoIt)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    bool seen = false;
+    qsizetype printedWhileOpen = 0;
+    answerNextDialog<QPrintPreviewDialog>(
+        [&](QPrintPreviewDialog *dialog) {
+            printedWhileOpen = control->printers.size();
+            dialog->reject();
+        },
+        &seen);
+    frame().runCommand(cmd::PrintPreview);
+    ASSERT_TRUE(seen);
+    EXPECT_GE(printedWhileOpen, 1);
 }
 
 } // namespace
