@@ -358,15 +358,27 @@ void CFavoritesPanel::markChanged(int level)
 
 bool CFavoritesPanel::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+    if (watched == m_tree && (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride)) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // An open label editor takes its keys itself.
-        if (key->key() == Qt::Key_Delete && key->modifiers() == Qt::NoModifier
-            && !m_tree->indexWidget(m_tree->currentIndex())) {
-            deleteItem(m_tree->currentItem());
+        if (key->modifiers() != Qt::NoModifier || m_tree->indexWidget(m_tree->currentIndex()))
+            return false;
+        // F2 renames here, not the window's "previous Page"; Enter opens.
+        const int k = key->key();
+        if (k != Qt::Key_Delete && k != Qt::Key_F2 && k != Qt::Key_Return && k != Qt::Key_Enter)
+            return false;
+        if (event->type() == QEvent::ShortcutOverride) {
+            event->accept();
             return true;
         }
-        return false;
+        QTreeWidgetItem *item = m_tree->currentItem();
+        if (k == Qt::Key_Delete)
+            deleteItem(item);
+        else if (k == Qt::Key_F2)
+            startRename(item);
+        else if (item)
+            itemClicked(item);
+        return true;
     }
     if (watched != m_tree->viewport())
         return false;

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMap>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -141,6 +143,18 @@ CHistoryPanel::CHistoryPanel(HistoryStore &store, std::function<void(const QStri
     layout->addWidget(m_tree);
 
     connect(&m_store, &HistoryStore::cleared, this, &CHistoryPanel::refresh);
+    // While the panel is shown, today's group takes new visits in; a burst
+    // of them (a page's commit, title and end) is read once.
+    m_liveRefresh = new QTimer(this);
+    m_liveRefresh->setSingleShot(true);
+    m_liveRefresh->setInterval(300);
+    connect(m_liveRefresh, &QTimer::timeout, this, [this] {
+        if (isVisible() && m_filled && !m_waiting)
+            refreshToday();
+    });
+    connect(&m_store, &HistoryStore::changed, m_liveRefresh, qOverload<>(&QTimer::start));
+    // Enter opens, as a click does.
+    m_tree->installEventFilter(this);
     refresh();
 }
 
@@ -218,12 +232,47 @@ void CHistoryPanel::refreshToday()
 void CHistoryPanel::replaceToday(const HistoryStore::Entries &entries)
 {
     const QString today = HistoryGroups::todayLabel();
+    auto isToday = [&today](const QTreeWidgetItem *item) {
+        return item->text(0).compare(today, Qt::CaseInsensitive) == 0;
+    };
+    // What the user opened of today's group stays open.
+    bool wasOpen = false;
+    QStringList openSites;
     for (int i = m_tree->topLevelItemCount() - 1; i >= 0; --i) {
-        if (m_tree->topLevelItem(i)->text(0).compare(today, Qt::CaseInsensitive) == 0)
-            delete m_tree->takeTopLevelItem(i);
+        QTreeWidgetItem *group = m_tree->topLevelItem(i);
+        if (!isToday(group))
+            continue;
+        wasOpen = wasOpen || group->isExpanded();
+        for (int j = 0; j < group->childCount(); ++j) {
+            if (group->child(j)->isExpanded())
+                openSites << group->child(j)->text(0);
+        }
+        delete m_tree->takeTopLevelItem(i);
     }
     addEntries(entries);
+    for (int i = 0; wasOpen && i < m_tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem *group = m_tree->topLevelItem(i);
+        if (!isToday(group))
+            continue;
+        group->setExpanded(true);
+        for (int j = 0; j < group->childCount(); ++j) {
+            if (openSites.contains(group->child(j)->text(0)))
+                group->child(j)->setExpanded(true);
+        }
+    }
     emit filled();
+}
+
+bool CHistoryPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_tree && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && key->modifiers() == Qt::NoModifier) {
+            onClicked(m_tree->currentItem());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CHistoryPanel::addEntries(const HistoryStore::Entries &entries)

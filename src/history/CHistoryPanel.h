@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -41,6 +42,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fill(const HistoryStore::Entries &entries);
@@ -63,6 +65,7 @@ private:
     bool m_filled = false;
     QDate m_filledOn; // the day the groups were reckoned from
     bool m_waiting = false;
+    QTimer *m_liveRefresh = nullptr; // today's group follows new visits while shown
     QIcon m_groupIcon;
     QIcon m_siteIcon;
     QIcon m_pageIcon;

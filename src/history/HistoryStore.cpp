@@ -51,6 +51,7 @@ HistoryStore::VisitId HistoryStore::recordVisit(const QString &address, const QS
             return;
         m_visitRows.insert(visit, row);
         m_visitOrder.push_back(visit);
+        emit changed();
         if (m_visitOrder.size() > kVisitsKept) {
             m_visitRows.remove(m_visitOrder.front());
             m_visitOrder.pop_front();
@@ -61,14 +62,19 @@ HistoryStore::VisitId HistoryStore::recordVisit(const QString &address, const QS
 
 void HistoryStore::setTitle(const QString &address, const QString &title)
 {
-    queue([address, title](HistoryDatabase &db) { db.setTitle(address, title); });
+    queue([this, address, title](HistoryDatabase &db) {
+        db.setTitle(address, title);
+        emit changed();
+    });
 }
 
 void HistoryStore::forgetVisit(VisitId visit)
 {
     queue([this, visit](HistoryDatabase &db) {
-        if (const qint64 row = m_visitRows.take(visit))
+        if (const qint64 row = m_visitRows.take(visit)) {
             db.removeVisit(row);
+            emit changed();
+        }
     });
 }
 

@@ -73,6 +73,8 @@ signals:
     void opened(const HistoryStore::OpenResult &result);
     // Every visit was deleted.
     void cleared();
+    // A visit was recorded, titled or taken back (sent from the store's thread).
+    void changed();
 
 private:
     using Job = std::function<void(HistoryDatabase &)>;

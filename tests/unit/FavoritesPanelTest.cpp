@@ -264,7 +264,30 @@ TEST_F(FavoritesPanelTest, TheTreeShowsFoldersAndLinksAndAClickOpensALinkInAPage
     EXPECT_EQ(host().list().count(), 2);
     clickItem(tools);
     EXPECT_FALSE(tools->isExpanded());
+}
 
+TEST_F(FavoritesPanelTest, InTheTreeF2RenamesAndEnterOpens)
+{
+    writeLink(QStringLiteral("alpha.url"), QStringLiteral("http://alpha.example/"));
+    writeLink(QStringLiteral("beta.url"), QStringLiteral("http://beta.example/"));
+    showFavorites();
+    host().CreatePage(QStringLiteral("http://other.example/"), PageHost::ToFront, QStringLiteral("other"));
+    const int active = host().list().current();
+    // The keys go to the tree with the focus.
+    tree()->setFocus();
+    tree()->setCurrentItem(item(QStringLiteral("beta")));
+    key(Qt::Key_Return);
+    EXPECT_EQ(navigations().value(1), QStringLiteral("http://beta.example/"));
+
+    // F2 edits the label here instead of stepping to the previous Page.
+    tree()->setFocus();
+    key(Qt::Key_F2);
+    ASSERT_NE(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr) << "no label editor";
+    EXPECT_EQ(host().list().current(), active);
+    type(QStringLiteral("gamma"));
+    key(Qt::Key_Return);
+    EXPECT_TRUE(QFile::exists(favorites() + QStringLiteral("/gamma.url")));
+    EXPECT_FALSE(QFile::exists(favorites() + QStringLiteral("/beta.url")));
 }
 
 TEST_F(FavoritesPanelTest, TheTwoButtonsAddThePageAndOrganizeTheFavorites)

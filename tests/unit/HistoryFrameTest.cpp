@@ -252,6 +252,29 @@ TEST_F(HistoryPanelTest, TodayIsReadAgainWheneverThePanelComesIntoView)
     EXPECT_EQ(host().activePage()->address(), QStringLiteral("http://fresh.example/new"));
 }
 
+TEST_F(HistoryPanelTest, WhileShownTodayTakesNewVisitsInAndStaysOpenAndEnterOpensAPage)
+{
+    showHistory();
+    QTreeWidgetItem *today = find(QStringLiteral("今天"));
+    clickItem(today);
+    clickItem(find(QStringLiteral("Today.example")));
+
+    QSignalSpy filled(panel, &CHistoryPanel::filled);
+    visit("http://fresh.example/new", now.addSecs(-60), QStringLiteral("New"));
+    ASSERT_TRUE(QTest::qWaitFor([&filled] { return filled.count() > 0; }, 5000));
+    today = find(QStringLiteral("今天"));
+    ASSERT_NE(today, nullptr);
+    EXPECT_TRUE(today->isExpanded());
+    EXPECT_TRUE(find(QStringLiteral("Today.example"))->isExpanded());
+    ASSERT_NE(find(QStringLiteral("fresh.example")), nullptr);
+
+    clickItem(find(QStringLiteral("fresh.example")));
+    tree()->setCurrentItem(find(QStringLiteral("New")));
+    tree()->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(host().activePage()->address(), QStringLiteral("http://fresh.example/new"));
+}
+
 TEST_F(HistoryPanelTest, AVisitDatedAheadIsNotReadIntoTodayAgain)
 {
     // A visit dated tomorrow (the clock was put back since) has a group of its own.
