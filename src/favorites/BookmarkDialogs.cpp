@@ -87,6 +87,8 @@ bool BookmarkDialogs::importFile(QWidget *parent, const QString &file, const QSt
         return false;
     const BookmarkTransfer::Result result = importInWorker(owner, std::move(root), target);
     QString report = tr("已导入 %n 个链接。", nullptr, result.links);
+    if (result.present > 0)
+        report += QLatin1Char('\n') + tr("%n 个链接已经在收藏夹中。", nullptr, result.present);
     if (result.failed > 0)
         report += QLatin1Char('\n') + tr("%n 个书签不能写入。", nullptr, result.failed);
     messages.tell(owner, report, result.failed > 0 ? MessageBoxes::Icon::Warning : MessageBoxes::Icon::Information);

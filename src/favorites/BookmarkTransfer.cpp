@@ -42,7 +42,25 @@ public:
             const bool isFolder = child.kind == Node::Folder;
             const QString suffix = isFolder ? QString() : QStringLiteral(".url");
             const QString title = child.title.isEmpty() && !isFolder ? child.url : child.title;
-            int &n = next[FavoriteFileName::numbered(title, suffix)];
+            const QString plain = FavoriteFileName::numbered(title, suffix);
+            // What is there already is taken in, not doubled: a folder of the
+            // same name takes the folder's content, and the same link under
+            // the same name is there already (a file exported and imported again).
+            const QString existing = dir + QLatin1Char('/') + plain;
+            const QFileInfo there(existing);
+            if (!there.isSymLink() && inside(existing) && !next.contains(plain)) {
+                if (isFolder && there.isDir()) {
+                    next[plain] = 2;
+                    folderInto(child, existing);
+                    continue;
+                }
+                if (!isFolder && there.isFile() && InternetShortcut::readUrl(existing) == child.url) {
+                    next[plain] = 2;
+                    ++m_result.present;
+                    continue;
+                }
+            }
+            int &n = next[plain];
             const QString name = FavoriteFileName::freeName(dir, title, suffix, n);
             ++n;
             const QString path = dir + QLatin1Char('/') + name;

@@ -13,10 +13,14 @@ struct Result
     int links = 0;   // shortcuts written
     int folders = 0; // folders made
     int failed = 0;  // links and folders that could not be written
+    int present = 0; // links that were there already, under the same name
 };
 
-// Writes the root's children into targetFolder, which must exist. A name
-// already there is never replaced: the new entry is numbered ("Name (2).url").
+// Writes the root's children into targetFolder, which must exist. A folder of
+// the same name takes the imported folder's content in, and a link already
+// there under the same name is left as it is (so a file exported and imported
+// again changes nothing). Any other name already there is never replaced: the
+// new entry is numbered ("Name (2).url").
 // Nothing is written outside targetFolder and no symbolic link is followed.
 Result importInto(const BookmarkFile::Node &root, const QString &targetFolder);
 

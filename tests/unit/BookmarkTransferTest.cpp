@@ -168,6 +168,14 @@ TEST_F(BookmarkTransferTest, ATreeGoesInAndComesOutWithNumberedDuplicates)
     const Node reread = BookmarkFile::parse(BookmarkFile::write(out));
     EXPECT_EQ(BookmarkTransfer::importInto(reread, again).links, 7);
     EXPECT_EQ(titlesOf(BookmarkTransfer::exportFolder(again)), titlesOf(out));
+
+    // Imported a second time it changes nothing: the folders take their
+    // content in, and the links are there already.
+    const BookmarkTransfer::Result twice = BookmarkTransfer::importInto(reread, again);
+    EXPECT_EQ(twice.links, 0);
+    EXPECT_EQ(twice.folders, 0);
+    EXPECT_EQ(twice.present, 7);
+    EXPECT_EQ(titlesOf(BookmarkTransfer::exportFolder(again)), titlesOf(out));
 }
 
 TEST_F(BookmarkTransferTest, NamesNeverLeadOutOfTheChosenFolderNorReplaceAnything)
