@@ -1,5 +1,6 @@
 #include "favorites/FavoriteDrop.h"
 
+#include "favorites/BookmarkFile.h"
 #include "favorites/FavoriteShortcut.h"
 
 #include <QMimeData>
@@ -73,6 +74,25 @@ QString firstLine(const QString &text)
     return {};
 }
 
+// The text of the first link in the HTML a browser puts on a dragged link
+// ("<a href=...>text</a>"), read as a bookmarks file reads its links.
+QString htmlLinkText(const QMimeData &data)
+{
+    if (!data.hasHtml())
+        return {};
+    const BookmarkFile::Node tree = BookmarkFile::parse(data.html().toUtf8());
+    std::vector<const BookmarkFile::Node *> todo{&tree};
+    while (!todo.empty()) {
+        const BookmarkFile::Node *node = todo.back();
+        todo.pop_back();
+        if (node->kind == BookmarkFile::Node::Link && !node->title.trimmed().isEmpty())
+            return node->title.trimmed();
+        for (auto it = node->children.rbegin(); it != node->children.rend(); ++it)
+            todo.push_back(&*it);
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<Link> linkIn(const QMimeData &data)
@@ -94,6 +114,8 @@ std::optional<Link> linkIn(const QMimeData &data)
     Link link{url.toString(QUrl::FullyEncoded), firstDescriptorName(data)};
     if (link.name.isEmpty() && moz.size() > 1)
         link.name = moz.at(1).trimmed();
+    if (link.name.isEmpty())
+        link.name = htmlLinkText(data);
     link.name.replace(QLatin1Char('?'), QLatin1Char(' '));
     return link;
 }

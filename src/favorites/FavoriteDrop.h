@@ -20,7 +20,8 @@ struct Link
 // line of the plain text; nothing when there is none or its scheme is not
 // http, https, ftp or file. The name is the first file name of a file-group
 // descriptor without ".url", else the title that follows the address in
-// "text/x-moz-url"; every "?" in it becomes a blank.
+// "text/x-moz-url", else the text of the link in the dragged HTML; every "?"
+// in it becomes a blank.
 std::optional<Link> linkIn(const QMimeData &data);
 
 } // namespace FavoriteDrop

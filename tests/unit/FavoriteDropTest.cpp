@@ -69,6 +69,12 @@ TEST(FavoriteDropTest, TheAddressAndTheNameOfADroppedLink)
                        descriptor(QStringLiteral("Narrow.url"), false));
          },
          true, QStringLiteral("http://n.example/"), QStringLiteral("Narrow")},
+        {"a browser's dragged link: the link's text from its HTML",
+         [](QMimeData &d) {
+             d.setUrls({QUrl(QStringLiteral("http://h.example/back"))});
+             d.setHtml(QStringLiteral("<meta charset='utf-8'><a href=\"http://h.example/back\">Back &amp; forth?</a>"));
+         },
+         true, QStringLiteral("http://h.example/back"), QStringLiteral("Back & forth ")},
         {"a line break inside the address cannot reach the file",
          [](QMimeData &d) { d.setUrls({QUrl(QStringLiteral("http://a.example/x%0D%0AURL=evil"))}); }, true,
          QStringLiteral("http://a.example/x%0D%0AURL=evil"), QString()},
