@@ -54,15 +54,14 @@ const CleanTargetInfo *forCommand(int command)
 
 QList<CleanTarget> clearAllOrder()
 {
-    return {T::Cache,          T::SearchWords,   T::History,  T::Addresses,     T::Cookies,    T::RecentDocuments,
-            T::TempFiles,      T::FoundComputers, T::FoundFiles, T::FormPasswords, T::RecycleBin, T::RunHistory};
+    return {T::Cache,     T::SearchWords,    T::History,    T::Addresses,     T::Cookies,    T::RecentDocuments,
+            T::TempFiles, T::FoundComputers, T::FoundFiles, T::FormPasswords, T::RecycleBin, T::RunHistory};
 }
 
 QList<CleanTarget> exitOrder()
 {
-    return {T::Addresses, T::Cache,           T::Cookies,    T::FoundFiles, T::FoundComputers,
-            T::FormPasswords, T::Forms,       T::History,    T::RecentDocuments, T::RecycleBin,
-            T::RunHistory, T::SearchWords,    T::TempFiles};
+    return {T::Addresses, T::Cache, T::Cookies, T::FoundFiles, T::FoundComputers, T::FormPasswords, T::Forms,
+            T::History, T::RecentDocuments, T::RecycleBin, T::RunHistory, T::SearchWords, T::TempFiles};
 }
 
 } // namespace CleanTargets
