@@ -64,6 +64,11 @@ inline constexpr int PageProperties = 32852;
 inline constexpr int MenuTabProperties = 32907;
 inline constexpr int ViewSource = 32849;
 inline constexpr int EditMode = 32863;
+inline constexpr int OneLevelUp = 32933;
+inline constexpr int DesktopShortcut = 32901;
+inline constexpr int ViewText = 33066;
+inline constexpr int UpEntryFirst = 29440; // + i, 16 ids
+inline constexpr int UpEntryLast = 29455;
 
 // What Pages may load
 inline constexpr int LoadSounds = 32926;

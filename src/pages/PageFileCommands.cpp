@@ -6,6 +6,10 @@
 #include "pages/CWebBrowser2.h"
 #include "pages/PageFileName.h"
 #include "pages/PageHost.h"
+#include "pages/UpLevel.h"
+#include "platform/DesktopLink.h"
+#include "platform/TextEditor.h"
+#include "ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,7 +22,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -58,10 +64,11 @@ QList<SaveChoice> saveChoices()
 
 } // namespace
 
-PageFileCommands::PageFileCommands(PageHost &host, QWidget *window, QObject *parent)
+PageFileCommands::PageFileCommands(PageFileParts parts, QObject *parent)
     : QObject(parent)
-    , m_host(host)
-    , m_window(window)
+    , m_parts(std::move(parts))
+    , m_host(m_parts.host)
+    , m_window(m_parts.window)
 {
 }
 
@@ -77,9 +84,12 @@ bool PageFileCommands::owns(int id)
     case cmd::EditMode:
     case cmd::Undo:
     case cmd::Redo:
+    case cmd::OneLevelUp:
+    case cmd::DesktopShortcut:
+    case cmd::ViewText:
         return true;
     default:
-        return false;
+        return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
     }
 }
 
@@ -90,6 +100,10 @@ bool PageFileCommands::handle(int id)
     CWebBrowser2 *page = id == cmd::MenuTabProperties ? m_host.list().at(m_host.menuTab()) : m_host.activePage();
     if (!page)
         return true;
+    if (id == cmd::OneLevelUp || (id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast)) {
+        goUp(id == cmd::OneLevelUp ? 0 : id - cmd::UpEntryFirst);
+        return true;
+    }
     switch (id) {
     case cmd::SavePage: save(page); break;
     case cmd::PrintPage: print(page); break;
@@ -100,6 +114,8 @@ bool PageFileCommands::handle(int id)
     case cmd::EditMode: toggleEditMode(page); break;
     case cmd::Undo: undo(page); break;
     case cmd::Redo: page->control()->runEdit(BrowserControl::Edit::Redo); break;
+    case cmd::DesktopShortcut: sendDesktopShortcut(page); break;
+    case cmd::ViewText: viewText(page); break;
     default: break;
     }
     return true;
@@ -119,7 +135,13 @@ bool PageFileCommands::isEnabled(int id) const
         return true;
     if (id == cmd::MenuTabProperties)
         return m_host.list().at(m_host.menuTab()) != nullptr;
-    return m_host.activePage() != nullptr;
+    if (!m_host.activePage())
+        return false;
+    if (id == cmd::OneLevelUp || (id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast)) {
+        const int n = id == cmd::OneLevelUp ? 0 : id - cmd::UpEntryFirst;
+        return m_parts.addressText && UpLevel::ancestors(m_parts.addressText()).size() > n;
+    }
+    return true;
 }
 
 void PageFileCommands::save(CWebBrowser2 *page)
@@ -255,4 +277,78 @@ void PageFileCommands::undo(CWebBrowser2 *page)
         }
     }
     page->control()->runEdit(BrowserControl::Edit::Undo);
+}
+
+void PageFileCommands::goUp(int n)
+{
+    if (!m_parts.addressText)
+        return;
+    const QString target = UpLevel::ancestors(m_parts.addressText()).value(n);
+    if (target.isEmpty())
+        return;
+    m_host.OpenInCurrentPage(target);
+    if (m_parts.showAddress)
+        m_parts.showAddress(target);
+}
+
+void PageFileCommands::sendDesktopShortcut(CWebBrowser2 *page)
+{
+    const QString address = page->address();
+    if (address.isEmpty())
+        return;
+    const QString title = page->control()->locationName().trimmed();
+    const QString name = title.isEmpty() ? address : title;
+    const QString folder = DesktopLink::desktopFolder();
+    // A link made before for a page of the same title stays.
+    if (!QDir().mkpath(folder)
+        || !DesktopLink::write(PageFileName::freePath(folder, name, QStringLiteral(".desktop")), name, address)) {
+        m_parts.messages.tell(m_window, tr("在桌面上建立快捷方式失败: %1").arg(QDir::toNativeSeparators(folder)),
+                              MessageBoxes::Icon::Warning);
+    }
+}
+
+QString PageFileCommands::privateFolder()
+{
+    if (!m_parts.tempDir.isEmpty()) {
+        if (!QDir().mkpath(m_parts.tempDir))
+            return {};
+        // Ours alone, also when it was there before.
+        QFile::setPermissions(m_parts.tempDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return m_parts.tempDir;
+    }
+    if (!m_fallbackTemp) {
+        // An unforeseeable name, made 0700.
+        m_fallbackTemp = std::make_unique<QTemporaryDir>();
+        // Kept: the editor may still be reading when we end.
+        m_fallbackTemp->setAutoRemove(false);
+    }
+    return m_fallbackTemp->isValid() ? m_fallbackTemp->path() : QString();
+}
+
+void PageFileCommands::viewText(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    const QString title = control->locationName();
+    control->runPageScript(pageScript(QStringLiteral("body-text.js")), [this, title](const QVariant &text) {
+        // No document, or one without a body: nothing to show.
+        if (!text.isValid() || text.isNull())
+            return;
+        const QString folder = privateFolder();
+        const QString path = folder.isEmpty() ? QString()
+                                              : PageFileName::freePath(folder, title, QStringLiteral(".txt"));
+        QSaveFile file(path);
+        if (path.isEmpty() || !file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            m_parts.messages.tell(m_window, tr("不能写入文件 %1。").arg(QDir::toNativeSeparators(path)),
+                                  MessageBoxes::Icon::Warning);
+            return;
+        }
+        file.write(text.toString().toUtf8());
+        if (!file.commit()) {
+            m_parts.messages.tell(m_window, tr("不能写入文件 %1。").arg(QDir::toNativeSeparators(path)),
+                                  MessageBoxes::Icon::Warning);
+            return;
+        }
+        if (!m_parts.openInEditor || !m_parts.openInEditor(path))
+            m_parts.messages.tell(m_window, TextEditor::cannotOpenMessage(path), MessageBoxes::Icon::Warning);
+    });
 }

@@ -5,21 +5,41 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
 
 class BrowserControl;
 class CWebBrowser2;
+class MessageBoxes;
 class PageHost;
 class QWidget;
 
+// What the page file commands work with.
+struct PageFileParts
+{
+    PageHost &host;
+    QWidget *window; // what the dialogs belong to
+    MessageBoxes &messages;
+    // Opens a file in the desktop's text editor; false when there is none.
+    std::function<bool(const QString &file)> openInEditor;
+    // The program's own temporary folder.
+    QString tempDir;
+    // The address bar's text, and showing an address there.
+    std::function<QString()> addressText;
+    std::function<void(const QString &address)> showAddress;
+};
+
 // The commands that do something with a Page's content rather than with the
 // page list: save, print and preview it, show its properties and its source,
-// edit it in place and undo or redo an edit.
+// edit it in place and undo or redo an edit, go up a level in its address,
+// put a link to it on the desktop.
 class PageFileCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
-    // window: what the dialogs belong to.
-    PageFileCommands(PageHost &host, QWidget *window, QObject *parent = nullptr);
+    explicit PageFileCommands(PageFileParts parts, QObject *parent = nullptr);
 
     bool handle(int id) override;
     static bool owns(int id);
@@ -36,10 +56,22 @@ private:
     void viewSource(CWebBrowser2 *page);
     void toggleEditMode(CWebBrowser2 *page);
     void undo(CWebBrowser2 *page);
+    // The text of the page's body in the text editor.
+    void viewText(CWebBrowser2 *page);
+    // Our private folder for files handed to other programs (mode 0700);
+    // empty when it cannot be made.
+    QString privateFolder();
+    // A link entry for the page on the user's desktop.
+    void sendDesktopShortcut(CWebBrowser2 *page);
+    // Opens the n-th address above the address bar's text (0: one level up).
+    void goUp(int n);
     // Remembers whether the control's document is in design mode; a new
     // document is not.
     void setEditing(BrowserControl *control, bool on);
 
+    PageFileParts m_parts;
+    // Made in the shared temporary folder when the program has no folder of its own.
+    std::unique_ptr<QTemporaryDir> m_fallbackTemp;
     PageHost &m_host;
     QWidget *m_window;
     // The controls whose document is in design mode, with the connections

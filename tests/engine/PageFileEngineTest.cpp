@@ -175,3 +175,42 @@ TEST(PageFileEngineTest, APagePrintedToAPdfPrinterGivesAPdfFile)
     }
     delete profile;
 }
+
+TEST(PageFileEngineTest, TheBodyTextScriptGivesTheTextAsShown)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/page"),
+                 "<!doctype html><html><head><meta charset=utf-8><title>T</title>"
+                 "<script>var secret = 'not shown';</script></head>"
+                 "<body><h1>标题</h1><p>First <b>para</b>graph</p><p style='display:none'>hidden</p>"
+                 "<p>Last</p></body></html>");
+    server.route(QStringLiteral("/image.svg"),
+                 "<svg xmlns='http://www.w3.org/2000/svg' width='10' height='10'><text>svg</text></svg>",
+                 "image/svg+xml");
+    auto *profile = new QWebEngineProfile;
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+        const QString bodyText = resourceScript(QStringLiteral("body-text.js"));
+        ASSERT_FALSE(bodyText.isEmpty());
+        const QString text = run(control, bodyText).toString();
+        EXPECT_TRUE(text.contains(QStringLiteral("标题"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("First paragraph"))) << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Last"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("hidden"))) << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("not shown"))) << text.toStdString();
+
+        // A document without a body gives nothing.
+        control.navigate(server.url(QStringLiteral("/image.svg")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+        const QVariant none = run(control, bodyText);
+        EXPECT_TRUE(!none.isValid() || none.isNull()) << none.toString().toStdString();
+    }
+    delete profile;
+}

@@ -5,7 +5,9 @@
 #include "pages/CPagePropertiesDlg.h"
 #include "pages/CWebBrowser2.h"
 
+#include "FakeTools.h"
 #include "FrameFixture.h"
+#include "platform/DesktopEntries.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,6 +20,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -237,6 +240,110 @@ TEST_F(PageFileCommandsTest, PrintPreviewHasThePagePrintedIntoIt)
     frame().runCommand(cmd::PrintPreview);
     ASSERT_TRUE(seen);
     EXPECT_GE(printedWhileOpen, 1);
+}
+
+TEST_F(PageFileCommandsTest, OneLevelUpAndTheUpEntriesOpenWhatIsAboveTheAddressBarsText)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/x"), QStringLiteral("A"));
+    QLineEdit *edit = frame().addressBar()->lineEdit();
+    frame().focusAddressBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->hasFocus(); }));
+    edit->clear();
+    type(QStringLiteral("http://example.com/a/b/"));
+    ASSERT_EQ(edit->text(), QStringLiteral("http://example.com/a/b/"));
+    EXPECT_TRUE(frame().isEnabled(cmd::OneLevelUp));
+    EXPECT_TRUE(frame().isEnabled(cmd::UpEntryFirst + 1));
+    EXPECT_FALSE(frame().isEnabled(cmd::UpEntryFirst + 2));
+
+    frame().runCommand(cmd::OneLevelUp);
+    EXPECT_EQ(control->navigated.value(control->navigated.size() - 1), QStringLiteral("http://example.com/a/"));
+    EXPECT_EQ(edit->text(), QStringLiteral("http://example.com/a/"));
+
+    // The second entry of the drop-down: two cuts from the text shown now.
+    edit->setText(QStringLiteral("http://example.com/a/b/c.html"));
+    frame().runCommand(cmd::UpEntryFirst + 1);
+    EXPECT_EQ(control->navigated.value(control->navigated.size() - 1), QStringLiteral("http://example.com/a/"));
+    EXPECT_EQ(edit->text(), QStringLiteral("http://example.com/a/"));
+
+    // Nothing above: disabled, and nothing happens.
+    edit->setText(QStringLiteral("http://example.com/"));
+    EXPECT_FALSE(frame().isEnabled(cmd::OneLevelUp));
+    const qsizetype before = control->navigated.size();
+    frame().runCommand(cmd::OneLevelUp);
+    frame().runCommand(cmd::UpEntryFirst);
+    EXPECT_EQ(control->navigated.size(), before);
+    edit->setText(QStringLiteral("about:blank"));
+    EXPECT_FALSE(frame().isEnabled(cmd::OneLevelUp));
+
+    // The menu shows it.
+    edit->setText(QStringLiteral("http://example.com/a/b/"));
+    QMenu *viewMenu = frame().findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions().value(2)->menu();
+    viewMenu->popup(QPoint(0, 0));
+    EXPECT_TRUE(viewMenu->actions().contains(frame().action(cmd::OneLevelUp)));
+    EXPECT_TRUE(frame().action(cmd::OneLevelUp)->isEnabled());
+    viewMenu->close();
+}
+
+TEST_F(PageFileCommandsTest, SendDesktopShortcutPutsALinkNamedAfterTheTitleOnTheDesktop)
+{
+    showPage(QStringLiteral("http://example.com/a?x=1"), QStringLiteral("Some: Page?"));
+    QTemporaryDir tools;
+    QTemporaryDir home;
+    const QString desktop = home.filePath(QStringLiteral("桌面"));
+    const FakeTool userDir(tools.path(), QStringLiteral("xdg-user-dir"), QStringLiteral("echo '%1'").arg(desktop));
+
+    // The folder is made when missing; a second link does not replace the first.
+    frame().runCommand(cmd::DesktopShortcut);
+    frame().runCommand(cmd::DesktopShortcut);
+    EXPECT_TRUE(messages.told.isEmpty()) << messages.told.join(QLatin1Char('|')).toStdString();
+    const QStringList made = QDir(desktop).entryList(QDir::Files, QDir::Name);
+    ASSERT_EQ(made, (QStringList{QStringLiteral("Some_ Page_ (2).desktop"), QStringLiteral("Some_ Page_.desktop")}));
+    const QHash<QString, QString> keys = DesktopEntries::readEntryGroup(QDir(desktop).filePath(made.last()));
+    EXPECT_EQ(keys.value(QStringLiteral("Type")), QStringLiteral("Link"));
+    EXPECT_EQ(keys.value(QStringLiteral("URL")), QStringLiteral("http://example.com/a?x=1"));
+    EXPECT_EQ(keys.value(QStringLiteral("Name")), QStringLiteral("Some: Page?"));
+
+    // A desktop that cannot be made is reported.
+    QFile(home.filePath(QStringLiteral("file"))).open(QIODevice::WriteOnly);
+    const FakeTool blocked(tools.path(), QStringLiteral("xdg-user-dir"),
+                           QStringLiteral("echo '%1/file/desk'").arg(home.path()));
+    frame().runCommand(cmd::DesktopShortcut);
+    EXPECT_EQ(messages.told.size(), 1);
+}
+
+TEST_F(PageFileCommandsTest, ViewTextHandsTheBodysTextInAPrivateFileToTheEditor)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("../Notes: 1"));
+    control->scriptResult = QStringLiteral("第一行\nsecond line");
+    frame().runCommand(cmd::ViewText);
+    ASSERT_FALSE(control->scripts.isEmpty());
+    EXPECT_TRUE(control->scripts.last().contains(QLatin1String("innerText")));
+    ASSERT_EQ(editedFiles.size(), 1);
+    const QFileInfo file(editedFiles.first());
+    EXPECT_EQ(file.fileName(), QStringLiteral("_Notes_ 1.txt"));
+    // A folder of our own that no one else can read or write.
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+        | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFileInfo(file.path()).permissions() & others, QFile::Permissions());
+    EXPECT_NE(file.path(), QDir::tempPath());
+    QFile read(file.filePath());
+    ASSERT_TRUE(read.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(read.readAll()), QStringLiteral("第一行\nsecond line"));
+    EXPECT_TRUE(messages.told.isEmpty());
+
+    // A second view does not write over the first, which may still be open.
+    frame().runCommand(cmd::ViewText);
+    ASSERT_EQ(editedFiles.size(), 2);
+    EXPECT_NE(editedFiles.last(), editedFiles.first());
+
+    // No editor: the user is told; no document: nothing happens.
+    editorInstalled = false;
+    frame().runCommand(cmd::ViewText);
+    EXPECT_EQ(messages.told.size(), 1);
+    control->scriptResult = QVariant();
+    frame().runCommand(cmd::ViewText);
+    EXPECT_EQ(editedFiles.size(), 3);
+    EXPECT_EQ(messages.told.size(), 1);
 }
 
 } // namespace
