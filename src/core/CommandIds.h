@@ -67,6 +67,8 @@ inline constexpr int EditMode = 32863;
 inline constexpr int OneLevelUp = 32933;
 inline constexpr int DesktopShortcut = 32901;
 inline constexpr int ViewText = 33066;
+inline constexpr int MailAddress = 32900;
+inline constexpr int TellFriend = 32991;
 inline constexpr int UpEntryFirst = 29440; // + i, 16 ids
 inline constexpr int UpEntryLast = 29455;
 

@@ -222,7 +222,8 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     m_handlers = {m_pageCommands.data(), new PageFileCommands(
                       PageFileParts{*m_host, this, m_services.messages, m_services.openInEditor, m_services.tempDir,
                                     [this] { return m_address->currentText(); },
-                                    [this](const QString &address) { setAddressText(address); }},
+                                    [this](const QString &address) { setAddressText(address); },
+                                    m_services.addresses.website},
                       this), m_frameCommands.data(), explorer, addressCommands, startup,
                   clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data(), favorites,
                   m_clean.data()};

@@ -4,9 +4,11 @@
 #include "pages/BlankPage.h"
 #include "pages/CPagePropertiesDlg.h"
 #include "pages/CWebBrowser2.h"
+#include "pages/MailtoText.h"
 #include "pages/PageFileName.h"
 #include "pages/PageHost.h"
 #include "pages/UpLevel.h"
+#include "platform/DesktopEntries.h"
 #include "platform/DesktopLink.h"
 #include "platform/TextEditor.h"
 #include "ui/MessageBoxes.h"
@@ -87,6 +89,8 @@ bool PageFileCommands::owns(int id)
     case cmd::OneLevelUp:
     case cmd::DesktopShortcut:
     case cmd::ViewText:
+    case cmd::MailAddress:
+    case cmd::TellFriend:
         return true;
     default:
         return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
@@ -116,6 +120,8 @@ bool PageFileCommands::handle(int id)
     case cmd::Redo: page->control()->runEdit(BrowserControl::Edit::Redo); break;
     case cmd::DesktopShortcut: sendDesktopShortcut(page); break;
     case cmd::ViewText: viewText(page); break;
+    case cmd::MailAddress: mailAddress(page); break;
+    case cmd::TellFriend: tellFriend(page); break;
     default: break;
     }
     return true;
@@ -351,4 +357,37 @@ void PageFileCommands::viewText(CWebBrowser2 *page)
         if (!m_parts.openInEditor || !m_parts.openInEditor(path))
             m_parts.messages.tell(m_window, TextEditor::cannotOpenMessage(path), MessageBoxes::Icon::Warning);
     });
+}
+
+void PageFileCommands::mailAddress(CWebBrowser2 *page)
+{
+    const QString signature = QStringLiteral("\r\n\r\n\r\n\r\n\r\n")
+        + tr("Vesperal 浏览器 - 一个窗口, 许多页面") + QStringLiteral("\r\n") + m_parts.makerWebsite;
+    handToMailProgram(MailtoText::forAddress(page->address(), page->control()->locationName().trimmed(), signature));
+}
+
+void PageFileCommands::tellFriend(CWebBrowser2 *page)
+{
+    const QString subject = tr("试试 Vesperal 浏览器");
+    const QString body = tr("你好,\r\n\r\n我在用 Vesperal 浏览器上网: 一个窗口里打开许多页面, 又快又方便。"
+                            "你也试试吧:\r\n%1\r\n")
+                             .arg(m_parts.makerWebsite);
+    page->control()->runPageScript(pageScript(QStringLiteral("mail-links.js")),
+                                   [this, subject, body](const QVariant &links) {
+                                       // Without a document there is no one to name: the user fills it in.
+                                       handToMailProgram(MailtoText::forRecipients(
+                                           MailtoText::recipients(links.toStringList()), subject, body));
+                                   });
+}
+
+void PageFileCommands::handToMailProgram(const QString &mailto)
+{
+    const std::optional<DesktopEntry> program =
+        DesktopEntries::load().defaultFor(QStringLiteral("x-scheme-handler/mailto"));
+    if (!program) {
+        m_parts.messages.tell(m_window, tr("没有发现邮件客户程序"), MessageBoxes::Icon::Warning);
+        return;
+    }
+    if (!DesktopEntries::start(*program, {mailto}))
+        m_parts.messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
 }

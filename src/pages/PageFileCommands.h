@@ -29,12 +29,15 @@ struct PageFileParts
     // The address bar's text, and showing an address there.
     std::function<QString()> addressText;
     std::function<void(const QString &address)> showAddress;
+    // The maker's web site, named in the mails we write.
+    QString makerWebsite;
 };
 
 // The commands that do something with a Page's content rather than with the
 // page list: save, print and preview it, show its properties and its source,
 // edit it in place and undo or redo an edit, go up a level in its address,
-// put a link to it on the desktop.
+// put a link to it on the desktop,
+// mail its address.
 class PageFileCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
@@ -61,6 +64,12 @@ private:
     // Our private folder for files handed to other programs (mode 0700);
     // empty when it cannot be made.
     QString privateFolder();
+    // A mail with the page's address; a mail recommending the program to
+    // the addresses the page links to.
+    void mailAddress(CWebBrowser2 *page);
+    void tellFriend(CWebBrowser2 *page);
+    // Hands a mailto: address to the desktop's mail program.
+    void handToMailProgram(const QString &mailto);
     // A link entry for the page on the user's desktop.
     void sendDesktopShortcut(CWebBrowser2 *page);
     // Opens the n-th address above the address bar's text (0: one level up).

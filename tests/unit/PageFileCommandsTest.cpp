@@ -20,7 +20,9 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrlQuery>
 #include <QTimer>
 
 #include <functional>
@@ -344,6 +346,84 @@ TEST_F(PageFileCommandsTest, ViewTextHandsTheBodysTextInAPrivateFileToTheEditor)
     frame().runCommand(cmd::ViewText);
     EXPECT_EQ(editedFiles.size(), 3);
     EXPECT_EQ(messages.told.size(), 1);
+}
+
+// A mail program of the desktop that writes down what it was started with.
+class FakeMailProgram
+{
+public:
+    FakeMailProgram()
+        : m_entry(QStandardPaths::writableLocation(QStandardPaths::ApplicationsLocation)
+                  + QStringLiteral("/fake-mail.desktop"))
+    {
+        QDir().mkpath(QFileInfo(m_entry).path());
+        const QString program = m_record.filePath(QStringLiteral("mail"));
+        QFile script(program);
+        if (script.open(QIODevice::WriteOnly))
+            script.write("#!/bin/sh\nprintf %s \"$1\" > '" + QFile::encodeName(recordPath()) + "'\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile file(m_entry);
+        if (file.open(QIODevice::WriteOnly))
+            file.write("[Desktop Entry]\nType=Application\nName=Fake Mail\nExec=" + QFile::encodeName(program)
+                       + " %u\nMimeType=x-scheme-handler/mailto;\n");
+    }
+    ~FakeMailProgram() { QFile::remove(m_entry); }
+    QString recordPath() const { return m_record.filePath(QStringLiteral("args")); }
+    // What the program was started with, once it ran.
+    QString started()
+    {
+        QFile file(recordPath());
+        if (!QTest::qWaitFor([&] { return file.exists() && file.size() > 0; }, 5000) || !file.open(QIODevice::ReadOnly))
+            return {};
+        const QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        file.remove();
+        return text;
+    }
+
+private:
+    QTemporaryDir m_record;
+    QString m_entry;
+};
+
+QString queryValue(const QString &mailto, const QString &key)
+{
+    return QUrlQuery(QUrl(mailto).query(QUrl::FullyEncoded)).queryItemValue(key, QUrl::FullyDecoded);
+}
+
+TEST_F(PageFileCommandsTest, MailTheAddressAndTellAFriendStartTheMailProgramWithAWholeMailto)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/find?q=a&b=c#x"), QStringLiteral("Q&A #1?"));
+    FakeMailProgram mail;
+    frame().runCommand(cmd::MailAddress);
+    const QString mailto = mail.started();
+    ASSERT_TRUE(mailto.startsWith(QLatin1String("mailto:?subject="))) << mailto.toStdString();
+    EXPECT_EQ(queryValue(mailto, QStringLiteral("subject")), QStringLiteral("Q&A #1?.htm"));
+    const QString body = queryValue(mailto, QStringLiteral("body"));
+    EXPECT_TRUE(body.startsWith(QStringLiteral("http://example.com/find?q=a&b=c#x\r\n"))) << body.toStdString();
+    EXPECT_TRUE(body.contains(addresses.website));
+
+    control->scriptResult = QStringList{QStringLiteral("mailto:friend@example.com?subject=hi"),
+                                        QStringLiteral("http://example.com/"), QStringLiteral("mailto:other@example.com")};
+    frame().runCommand(cmd::TellFriend);
+    const QString invitation = mail.started();
+    EXPECT_TRUE(control->scripts.last().contains(QLatin1String("document.links")));
+    EXPECT_TRUE(invitation.startsWith(QLatin1String("mailto:friend@example.com,other@example.com?subject=")))
+        << invitation.toStdString();
+    EXPECT_TRUE(queryValue(invitation, QStringLiteral("body")).contains(addresses.website));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST_F(PageFileCommandsTest, WithoutAMailProgramTheUserIsTold)
+{
+    showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    QTemporaryDir nothing;
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(nothing.path()));
+    frame().runCommand(cmd::MailAddress);
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("没有发现邮件客户程序")});
 }
 
 } // namespace
