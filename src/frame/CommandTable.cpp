@@ -78,6 +78,7 @@ QList<CommandInfo> makeTable()
         command(cmd::MenuTabProperties, "属性...", "显示这个页面的属性"),
         command(cmd::ViewSource, "查看源文件(&V)", "在新的页面中显示当前页的源文件"),
         toggle(cmd::EditMode, "编辑模式", "直接编辑当前页"),
+        command(cmd::CookieEditor, "该网页的小甜点(&K)", "查看和更改当前页的小甜点 (Cookie)"),
         command(cmd::ViewText, "查看文字(&T)", "在文本编辑器中显示当前页的文字"),
         withIcon(command(cmd::OneLevelUp, "上一目录(&U)", "打开地址的上一级目录"), "go-up", QStyle::SP_FileDialogToParent),
         command(cmd::DesktopShortcut, "发送桌面快捷方式(&S)", "在桌面上建立当前页的快捷方式"),

@@ -65,6 +65,7 @@ QList<MenuNode> makeMenuBar()
                     item(cmd::ViewSource),
                     item(cmd::ViewText),
                     item(cmd::EditMode),
+                    item(cmd::CookieEditor),
                     item(cmd::PageProperties),
                     separator(),
                     item(cmd::CloseCurrentPage),

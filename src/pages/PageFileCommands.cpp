@@ -2,8 +2,10 @@
 
 #include "core/CommandIds.h"
 #include "pages/BlankPage.h"
+#include "pages/CCookieEditorDlg.h"
 #include "pages/CPagePropertiesDlg.h"
 #include "pages/CWebBrowser2.h"
+#include "pages/CookieScripts.h"
 #include "pages/MailtoText.h"
 #include "pages/PageFileName.h"
 #include "pages/PageHost.h"
@@ -91,6 +93,7 @@ bool PageFileCommands::owns(int id)
     case cmd::ViewText:
     case cmd::MailAddress:
     case cmd::TellFriend:
+    case cmd::CookieEditor:
         return true;
     default:
         return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
@@ -122,6 +125,7 @@ bool PageFileCommands::handle(int id)
     case cmd::ViewText: viewText(page); break;
     case cmd::MailAddress: mailAddress(page); break;
     case cmd::TellFriend: tellFriend(page); break;
+    case cmd::CookieEditor: editCookies(page); break;
     default: break;
     }
     return true;
@@ -390,4 +394,30 @@ void PageFileCommands::handToMailProgram(const QString &mailto)
     }
     if (!DesktopEntries::start(*program, {mailto}))
         m_parts.messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
+}
+
+void PageFileCommands::editCookies(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    auto failed = [this] { m_parts.messages.tell(m_window, tr("小甜点编辑失败!"), MessageBoxes::Icon::Warning); };
+    control->runPageScript(CookieScripts::readScript(), [this, control, failed](const QVariant &cookies) {
+        // No document, or one that may not have cookies.
+        if (!cookies.isValid() || cookies.isNull()) {
+            failed();
+            return;
+        }
+        const QString before = cookies.toString();
+        CCookieEditorDlg dialog(before, m_window);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        // The page went meanwhile.
+        if (!control) {
+            failed();
+            return;
+        }
+        control->runPageScript(CookieScripts::writeScript(before, dialog.text()), [failed](const QVariant &now) {
+            if (!now.isValid() || now.isNull())
+                failed();
+        });
+    });
 }

@@ -1,4 +1,5 @@
 // A real page written to disk by the engine.
+#include "pages/CookieScripts.h"
 #include "pages/EngineControl.h"
 #include "pages/EnginePage.h"
 
@@ -211,6 +212,44 @@ TEST(PageFileEngineTest, TheBodyTextScriptGivesTheTextAsShown)
         ASSERT_TRUE(waitForLoad(control.page(), kWait));
         const QVariant none = run(control, bodyText);
         EXPECT_TRUE(!none.isValid() || none.isNull()) << none.toString().toStdString();
+    }
+    delete profile;
+}
+
+TEST(PageFileEngineTest, TheCookieEditorsScriptsWriteEachPairAndExpireRemovedNames)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/page"), "<!doctype html><html><head><title>C</title></head><body>c</body></html>");
+    auto *profile = new QWebEngineProfile;
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+        run(control, QStringLiteral("document.cookie = 'keep=1'; document.cookie = 'gone=2'; 0"));
+
+        const QString before = run(control, CookieScripts::readScript()).toString();
+        ASSERT_TRUE(before.contains(QStringLiteral("keep=1")) && before.contains(QStringLiteral("gone=2")))
+            << before.toStdString();
+        // "gone" removed, "keep" changed, two pairs on one line and one on the next.
+        const QVariant now = run(control, CookieScripts::writeScript(before, QStringLiteral("keep=changed; fresh=3\nother=x y")));
+        ASSERT_TRUE(now.isValid() && !now.isNull());
+        QStringList cookies = run(control, CookieScripts::readScript()).toString().split(QStringLiteral("; "));
+        cookies.sort();
+        EXPECT_EQ(cookies, (QStringList{QStringLiteral("fresh=3"), QStringLiteral("keep=changed"),
+                                        QStringLiteral("other=x y")}));
+
+        // They are the page's cookies from now on: a new load still has them.
+        control.navigate(server.url(QStringLiteral("/page")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+        cookies = run(control, CookieScripts::readScript()).toString().split(QStringLiteral("; "));
+        cookies.sort();
+        EXPECT_EQ(cookies, (QStringList{QStringLiteral("fresh=3"), QStringLiteral("keep=changed"),
+                                        QStringLiteral("other=x y")}));
     }
     delete profile;
 }

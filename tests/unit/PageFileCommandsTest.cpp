@@ -2,6 +2,7 @@
 // active Page, driven through the window over fake controls.
 #include "core/CommandIds.h"
 #include "frame/CXTFlatComboBox.h"
+#include "pages/CCookieEditorDlg.h"
 #include "pages/CPagePropertiesDlg.h"
 #include "pages/CWebBrowser2.h"
 
@@ -19,7 +20,9 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrlQuery>
@@ -424,6 +427,64 @@ TEST_F(PageFileCommandsTest, WithoutAMailProgramTheUserIsTold)
     frame().runCommand(cmd::MailAddress);
     qputenv("XDG_DATA_DIRS", dataDirs);
     EXPECT_EQ(messages.told, QStringList{QStringLiteral("没有发现邮件客户程序")});
+}
+
+TEST_F(PageFileCommandsTest, TheCookieEditorShowsTheCookiesAndWritesTheEditedTextBack)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    control->scriptResult = QStringLiteral("a=1; b=2");
+    bool seen = false;
+    QString shown;
+    QString title;
+    QRect ok, cancel, edit;
+    int width = 0;
+    answerNextDialog<CCookieEditorDlg>(
+        [&](CCookieEditorDlg *dialog) {
+            shown = dialog->edit()->toPlainText();
+            title = dialog->windowTitle();
+            dialog->resize(600, 400);
+            QApplication::processEvents();
+            ok = dialog->okButton()->geometry();
+            cancel = dialog->cancelButton()->geometry();
+            edit = dialog->edit()->geometry();
+            width = dialog->width();
+            // Typed the way a keyboard does, then the OK button clicked.
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog));
+            dialog->edit()->setFocus();
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_End, Qt::ControlModifier);
+            for (const QChar c : QStringLiteral("; c=3"))
+                QTest::keyClick(dialog->windowHandle(), c.toLatin1());
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                              dialog->okButton()->mapTo(dialog, dialog->okButton()->rect().center()));
+        },
+        &seen);
+    frame().runCommand(cmd::CookieEditor);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(shown, QStringLiteral("a=1; b=2"));
+    EXPECT_EQ(title, QStringLiteral("小甜点编辑器"));
+    // Resized: Cancel 10 pixels from the right, OK 20 pixels left of it, the edit above them.
+    EXPECT_EQ(width - (cancel.x() + cancel.width()), 10);
+    EXPECT_EQ(cancel.x() - (ok.x() + ok.width()), 20);
+    EXPECT_LT(edit.bottom(), ok.top());
+    EXPECT_GT(edit.width(), width - 40);
+    ASSERT_EQ(control->scripts.size(), 2);
+    EXPECT_TRUE(control->scripts.last().contains(QLatin1String("\"a=1; b=2\",\"a=1; b=2; c=3\"")))
+        << control->scripts.last().right(200).toStdString();
+    EXPECT_TRUE(messages.told.isEmpty());
+
+    // Cancelled: nothing is written.
+    answerNextDialog<CCookieEditorDlg>([](CCookieEditorDlg *dialog) { dialog->cancelButton()->click(); }, &seen);
+    frame().runCommand(cmd::CookieEditor);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(control->scripts.size(), 3);
+
+    // Writing fails, or there is no document to read from: the message, and no dialog for the latter.
+    control->scriptResult = QVariant();
+    answerNextDialog<CCookieEditorDlg>([](CCookieEditorDlg *dialog) { dialog->reject(); }, &seen);
+    frame().runCommand(cmd::CookieEditor);
+    QTest::qWait(50);
+    EXPECT_FALSE(seen);
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("小甜点编辑失败!")});
 }
 
 } // namespace
