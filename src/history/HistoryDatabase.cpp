@@ -1,18 +1,17 @@
 #include "history/HistoryDatabase.h"
 
 #include "platform/Sqlite.h"
+#include "platform/StoreFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cerrno>
 #include <utility>
 #include <vector>
 #include <limits>
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace {
 
@@ -45,28 +44,6 @@ bool isDamage(int code)
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
-// False when a name is taken by something other than a regular file: a pipe
-// would block SQLite's open for ever.
-bool regularOrAbsent(const QString &file)
-{
-    for (const QString &suffix : QStringList{QString()} + kSidecars) {
-        struct stat info {};
-        const QByteArray name = QFile::encodeName(file + suffix);
-        if (::stat(name.constData(), &info) == 0 ? !S_ISREG(info.st_mode) : errno != ENOENT)
-            return false;
-    }
-    return true;
-}
-
-QString asideName(const QString &file)
-{
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = file + QStringLiteral(".corrupt-") + stamp;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = file + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
-    return candidate;
-}
-
 } // namespace
 
 HistoryDatabase::~HistoryDatabase()
@@ -85,7 +62,7 @@ HistoryDatabase::OpenResult HistoryDatabase::open(const QString &file)
 {
     close();
     OpenResult result;
-    if (!regularOrAbsent(file))
+    if (!StoreFile::regularOrAbsent(file, kSidecars))
         return result;
     const bool existed = QFileInfo::exists(file);
     const QByteArray path = QFile::encodeName(file);
@@ -110,7 +87,7 @@ HistoryDatabase::OpenResult HistoryDatabase::open(const QString &file)
         // is started.
         sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         close();
-        const QString aside = asideName(file);
+        const QString aside = StoreFile::asideName(file);
         if (!QFile::rename(file, aside))
             return result = {};
         for (const QString &suffix : kSidecars) {

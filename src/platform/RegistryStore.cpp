@@ -1,20 +1,21 @@
 #include "platform/RegistryStore.h"
 
 #include "platform/Sqlite.h"
+#include "platform/StoreFile.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
 
-#include <cerrno>
 #include <vector>
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 
 namespace {
+
+// SQLite opens the store's journal by name too: it must pass the same test.
+const QStringList kSidecars{QStringLiteral("-journal")};
 
 constexpr const char *kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS keys(
@@ -65,28 +66,6 @@ bool isDamage(int code)
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
-// False when the name is taken by something other than a regular file: a
-// pipe would block SQLite's open for ever, a device never ends. The store's
-// journal is opened by name too, so it must pass the same test.
-bool regularOrAbsent(const QString &file)
-{
-    for (const QString &name : {file, file + QStringLiteral("-journal")}) {
-        struct stat info {};
-        if (::stat(QFile::encodeName(name).constData(), &info) == 0 ? !S_ISREG(info.st_mode) : errno != ENOENT)
-            return false;
-    }
-    return true;
-}
-
-QString asideName(const QString &file)
-{
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString candidate = file + QStringLiteral(".corrupt-") + stamp;
-    for (int n = 2; QFileInfo::exists(candidate); ++n)
-        candidate = file + QStringLiteral(".corrupt-") + stamp + QLatin1Char('-') + QString::number(n);
-    return candidate;
-}
-
 } // namespace
 
 RegistryStore::RegistryStore() = default;
@@ -112,7 +91,7 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
     OpenResult result;
     const QByteArray path = QFile::encodeName(file);
     const bool existed = QFileInfo::exists(file);
-    if (!regularOrAbsent(file)) {
+    if (!StoreFile::regularOrAbsent(file, kSidecars)) {
         result.fault = Fault::NotAFile;
         return result;
     }
@@ -139,7 +118,7 @@ RegistryStore::OpenResult RegistryStore::open(const QString &file)
         // A damaged store, or a database that is not ours, is never deleted:
         // it is put aside for the user, and a new one is started in its place.
         close();
-        const QString aside = asideName(file);
+        const QString aside = StoreFile::asideName(file);
         if (!QFile::rename(file, aside))
             return result;
         const QString journal = file + QStringLiteral("-journal");
@@ -181,7 +160,7 @@ RegistryStore::OpenResult RegistryStore::openForReading(const QString &file)
     close();
     m_file = file;
     OpenResult result;
-    if (!regularOrAbsent(file)) {
+    if (!StoreFile::regularOrAbsent(file, kSidecars)) {
         result.fault = Fault::NotAFile;
         return result;
     }
