@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
+#include <QScopedValueRollback>
 #include <QThread>
 #include <QTimer>
 #include <QWebEngineCookieStore>
@@ -144,6 +145,7 @@ void CleanCommands::runOne(CleanTarget target)
 
 void CleanCommands::runOffThread(const std::function<void()> &work)
 {
+    const QScopedValueRollback busy(m_busy, true);
     std::unique_ptr<QThread> worker(QThread::create(work));
     QEventLoop loop;
     connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);

@@ -48,6 +48,8 @@ public:
     void exitCheck();
     // Takes the clean dialog of the exit check down unanswered: nothing is cleaned.
     void cancelExitCheck();
+    // Whether work runs on a worker now: the window waits for it before it goes.
+    bool isBusy() const { return m_busy; }
 
 private:
     void runOne(CleanTarget target);
@@ -57,4 +59,5 @@ private:
 
     CleanParts m_parts;
     QPointer<QDialog> m_exitDialog;
+    bool m_busy = false;
 };

@@ -603,6 +603,13 @@ void CTMain::dropEvent(QDropEvent *event)
 
 void CTMain::closeEvent(QCloseEvent *event)
 {
+    if (m_clean && m_clean->isBusy()) {
+        // A close on a signal while the cleaner works on a worker: the
+        // window goes once the work is done.
+        event->ignore();
+        QTimer::singleShot(100, this, &QWidget::close);
+        return;
+    }
     // The clean dialog while the Pages are all there, unless the window goes
     // on a signal: then nothing is asked and nothing cleaned.
     if (!m_quiet && !m_shutDown && m_clean) {

@@ -9,6 +9,9 @@
 #include "frame/CXTFlatComboBox.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
+#include <QFile>
+#include <QDir>
 #include <QTimer>
 
 #include <functional>
@@ -165,6 +168,27 @@ TEST_F(CleanCommandsTest, ACloseOnASignalWhileTheDialogIsUpTakesItDownAndCleansN
     ASSERT_TRUE(dialogShown);
     EXPECT_TRUE(frame().isShutDown());
     EXPECT_TRUE(runHistoryThere());
+}
+
+TEST_F(CleanCommandsTest, ACloseOnASignalWhileTheTrashIsEmptiedWaitsForIt)
+{
+    // Enough files that the worker is still at them when the signal comes.
+    const QString files = qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files/many");
+    ASSERT_TRUE(QDir().mkpath(files));
+    for (int i = 0; i < 20000; ++i) {
+        QFile file(files + QStringLiteral("/f%1").arg(i));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    frame();
+    bool closedMeanwhile = false;
+    QTimer::singleShot(0, [&] {
+        frame().closeWithoutQuestions();
+        closedMeanwhile = frame().isShutDown();
+    });
+    ASSERT_TRUE(frame().runCommand(cmd::CleanRecycleBin));
+    EXPECT_FALSE(closedMeanwhile) << "the window went while the cleaner still worked";
+    EXPECT_FALSE(QFileInfo::exists(files));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return frame().isShutDown(); }, 5000));
 }
 
 TEST_F(CleanCommandsTest, ACloseOnASignalAsksNothingAndCleansNothing)
