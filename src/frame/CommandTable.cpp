@@ -84,6 +84,7 @@ QList<CommandInfo> makeTable()
         command(cmd::DesktopShortcut, "发送桌面快捷方式(&S)", "在桌面上建立当前页的快捷方式"),
         command(cmd::MailAddress, "发送电子邮件链接(&L)", "用电子邮件发送当前页的地址"),
         command(cmd::TellFriend, "经由电子邮件告诉朋友(&T)...", "用电子邮件向当前页链接的地址推荐 Vesperal"),
+        command(cmd::OpenInDefaultBrowser, "在默认浏览器中打开(&B)", "在桌面的默认浏览器中打开当前页"),
         toggle(cmd::LoadImages, "载入图像(&I)", "页面显示图像"),
         toggle(cmd::LoadVideos, "载入视频(&V)", "页面播放视频"),
         toggle(cmd::LoadSounds, "载入声音(&S)", "页面播放背景声音"),

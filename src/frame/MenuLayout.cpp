@@ -64,6 +64,7 @@ QList<MenuNode> makeMenuBar()
                     separator(),
                     item(cmd::ViewSource),
                     item(cmd::ViewText),
+                    item(cmd::OpenInDefaultBrowser),
                     item(cmd::EditMode),
                     item(cmd::CookieEditor),
                     item(cmd::PageProperties),

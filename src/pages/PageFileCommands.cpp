@@ -17,15 +17,18 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -66,6 +69,38 @@ QList<SaveChoice> saveChoices()
     };
 }
 
+// The desktop's default browser: the entry `xdg-settings` names, else the
+// one that opens http addresses.
+std::optional<DesktopEntry> defaultBrowser()
+{
+    const DesktopEntries entries = DesktopEntries::load();
+    const QString settings = QStandardPaths::findExecutable(QStringLiteral("xdg-settings"));
+    if (!settings.isEmpty()) {
+        QProcess query;
+        query.start(settings, {QStringLiteral("get"), QStringLiteral("default-web-browser")});
+        if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit && query.exitCode() == 0) {
+            if (auto entry = entries.byId(QString::fromUtf8(query.readAllStandardOutput()).trimmed()))
+                return entry;
+        }
+    }
+    return entries.defaultFor(QStringLiteral("x-scheme-handler/http"));
+}
+
+// Whether a desktop entry starts this very program (or calls itself by our name).
+bool isOurselves(const DesktopEntry &entry)
+{
+    const QString ours = QStringLiteral("vesperal");
+    if (entry.id.contains(ours, Qt::CaseInsensitive) || entry.name.contains(ours, Qt::CaseInsensitive))
+        return true;
+    const QStringList words = DesktopEntries::commandLine(entry.exec);
+    if (words.isEmpty())
+        return false;
+    const QString program =
+        QFileInfo(words.first()).isAbsolute() ? words.first() : QStandardPaths::findExecutable(words.first());
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).canonicalFilePath();
+    return !program.isEmpty() && QFileInfo(program).canonicalFilePath() == self;
+}
+
 } // namespace
 
 PageFileCommands::PageFileCommands(PageFileParts parts, QObject *parent)
@@ -94,6 +129,7 @@ bool PageFileCommands::owns(int id)
     case cmd::MailAddress:
     case cmd::TellFriend:
     case cmd::CookieEditor:
+    case cmd::OpenInDefaultBrowser:
         return true;
     default:
         return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
@@ -126,6 +162,7 @@ bool PageFileCommands::handle(int id)
     case cmd::MailAddress: mailAddress(page); break;
     case cmd::TellFriend: tellFriend(page); break;
     case cmd::CookieEditor: editCookies(page); break;
+    case cmd::OpenInDefaultBrowser: openInDefaultBrowser(page); break;
     default: break;
     }
     return true;
@@ -394,6 +431,27 @@ void PageFileCommands::handToMailProgram(const QString &mailto)
     }
     if (!DesktopEntries::start(*program, {mailto}))
         m_parts.messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
+}
+
+void PageFileCommands::openInDefaultBrowser(CWebBrowser2 *page)
+{
+    const QString address = page->address();
+    if (address.isEmpty())
+        return;
+    const std::optional<DesktopEntry> browser = defaultBrowser();
+    if (!browser) {
+        m_parts.messages.tell(m_window, tr("没有发现默认浏览器。请在桌面的设置中选择一个默认浏览器。"),
+                              MessageBoxes::Icon::Warning);
+        return;
+    }
+    // Handing the page to ourselves would only open it again here.
+    if (isOurselves(*browser)) {
+        m_parts.messages.tell(m_window, tr("默认浏览器就是 Vesperal 本身, 当前页已经在这里打开了。"),
+                              MessageBoxes::Icon::Information);
+        return;
+    }
+    if (!DesktopEntries::start(*browser, {address}))
+        m_parts.messages.tell(m_window, tr("启动默认浏览器 %1 失败。").arg(browser->name), MessageBoxes::Icon::Warning);
 }
 
 void PageFileCommands::editCookies(CWebBrowser2 *page)

@@ -37,7 +37,7 @@ struct PageFileParts
 // page list: save, print and preview it, show its properties and its source,
 // edit it in place and undo or redo an edit, go up a level in its address,
 // put a link to it on the desktop,
-// mail its address, edit its cookies.
+// mail its address, edit its cookies, open it in the desktop's default browser.
 class PageFileCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
@@ -70,6 +70,8 @@ private:
     void tellFriend(CWebBrowser2 *page);
     // Hands a mailto: address to the desktop's mail program.
     void handToMailProgram(const QString &mailto);
+    // The page's address in the desktop's default browser, unless that is us.
+    void openInDefaultBrowser(CWebBrowser2 *page);
     // The document's cookies, edited in a dialog and written back.
     void editCookies(CWebBrowser2 *page);
     // A link entry for the page on the user's desktop.

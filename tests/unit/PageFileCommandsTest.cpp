@@ -487,4 +487,126 @@ TEST_F(PageFileCommandsTest, TheCookieEditorShowsTheCookiesAndWritesTheEditedTex
     EXPECT_EQ(messages.told, QStringList{QStringLiteral("小甜点编辑失败!")});
 }
 
+// The desktop of a test: its own application and configuration folders,
+// none of the system's, for as long as it lives.
+class PrivateDesktop
+{
+public:
+    PrivateDesktop()
+    {
+        for (const char *name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"})
+            m_saved.append({name, qgetenv(name)});
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root.filePath(QStringLiteral("config"))));
+        qputenv("XDG_DATA_DIRS", QFile::encodeName(m_root.filePath(QStringLiteral("none"))));
+        qputenv("XDG_CONFIG_DIRS", QFile::encodeName(m_root.filePath(QStringLiteral("none"))));
+        QDir().mkpath(m_root.filePath(QStringLiteral("data/applications")));
+        QDir().mkpath(m_root.filePath(QStringLiteral("config")));
+    }
+    ~PrivateDesktop()
+    {
+        for (const auto &[name, value] : m_saved)
+            qputenv(name, value);
+    }
+    PrivateDesktop(const PrivateDesktop &) = delete;
+    PrivateDesktop &operator=(const PrivateDesktop &) = delete;
+
+    // A browser entry running `exec`; the default for http addresses when asked.
+    void addBrowser(const QString &id, const QString &name, const QString &exec, bool isDefault)
+    {
+        QFile entry(m_root.filePath(QStringLiteral("data/applications/") + id));
+        if (entry.open(QIODevice::WriteOnly))
+            entry.write("[Desktop Entry]\nType=Application\nName=" + name.toUtf8() + "\nExec=" + QFile::encodeName(exec)
+                        + " %u\nMimeType=x-scheme-handler/http;x-scheme-handler/https;\n");
+        if (!isDefault)
+            return;
+        QFile mimeapps(m_root.filePath(QStringLiteral("config/mimeapps.list")));
+        if (mimeapps.open(QIODevice::WriteOnly))
+            mimeapps.write("[Default Applications]\nx-scheme-handler/http=" + id.toUtf8() + "\n");
+    }
+    QString path(const QString &name) const { return m_root.filePath(name); }
+
+private:
+    QTemporaryDir m_root;
+    QList<std::pair<const char *, QByteArray>> m_saved;
+};
+
+QString readWhenWritten(const QString &path)
+{
+    QFile file(path);
+    if (!QTest::qWaitFor([&] { return file.exists() && file.size() > 0; }, 5000) || !file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+TEST_F(PageFileCommandsTest, OpenInTheDefaultBrowserHandsTheAddressToTheBrowserTheDesktopNames)
+{
+    showPage(QStringLiteral("http://example.com/a b?q=1&r=2"), QStringLiteral("A"));
+    PrivateDesktop desktop;
+    QTemporaryDir tools;
+    const QString record = tools.filePath(QStringLiteral("args"));
+    const QString browser = tools.filePath(QStringLiteral("browser"));
+    const FakeTool program(tools.path(), QStringLiteral("browser"),
+                           QStringLiteral("printf '%s|' \"$@\" > '%1'").arg(record));
+    // xdg-settings names the one browser; the http default is another.
+    const FakeTool settings(tools.path(), QStringLiteral("xdg-settings"),
+                            QStringLiteral("[ \"$1 $2\" = 'get default-web-browser' ] && echo fake-browser.desktop"));
+    desktop.addBrowser(QStringLiteral("fake-browser.desktop"), QStringLiteral("Fake Browser"), browser, false);
+    desktop.addBrowser(QStringLiteral("other.desktop"), QStringLiteral("Other"), QStringLiteral("/bin/false"), true);
+
+    frame().runCommand(cmd::OpenInDefaultBrowser);
+    EXPECT_EQ(readWhenWritten(record), QStringLiteral("http://example.com/a b?q=1&r=2|"));
+    EXPECT_TRUE(messages.told.isEmpty());
+}
+
+TEST_F(PageFileCommandsTest, OpenInTheDefaultBrowserTakesTheHttpHandlerAndNeverHandsThePageToUs)
+{
+    showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    PrivateDesktop desktop;
+    QTemporaryDir tools;
+    const QString record = tools.filePath(QStringLiteral("args"));
+    const QString browser = tools.filePath(QStringLiteral("browser"));
+    const FakeTool program(tools.path(), QStringLiteral("browser"),
+                           QStringLiteral("printf '%s' \"$1\" > '%1'").arg(record));
+    // No xdg-settings: the http handler of mimeapps.list decides.
+    const OnlyOnPath path(tools.path());
+    desktop.addBrowser(QStringLiteral("fake-browser.desktop"), QStringLiteral("Fake Browser"), browser, true);
+    frame().runCommand(cmd::OpenInDefaultBrowser);
+    EXPECT_EQ(readWhenWritten(record), QStringLiteral("http://example.com/a"));
+    QFile::remove(record);
+
+    const QString self = QStringLiteral("默认浏览器就是 Vesperal 本身, 当前页已经在这里打开了。");
+    // Called by our name.
+    desktop.addBrowser(QStringLiteral("vesperal.desktop"), QStringLiteral("Vesperal"), browser, true);
+    frame().runCommand(cmd::OpenInDefaultBrowser);
+    EXPECT_EQ(messages.told, QStringList{self});
+    // Running this very program under another name.
+    desktop.addBrowser(QStringLiteral("web.desktop"), QStringLiteral("Web"), QCoreApplication::applicationFilePath(),
+                       true);
+    frame().runCommand(cmd::OpenInDefaultBrowser);
+    EXPECT_EQ(messages.told, (QStringList{self, self}));
+    EXPECT_FALSE(QFile::exists(record));
+}
+
+TEST_F(PageFileCommandsTest, WithoutADefaultBrowserTheUserIsTold)
+{
+    showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    PrivateDesktop desktop;
+    QTemporaryDir tools;
+    const OnlyOnPath path(tools.path());
+    frame().runCommand(cmd::OpenInDefaultBrowser);
+    EXPECT_EQ(messages.told, QStringList{QStringLiteral("没有发现默认浏览器。请在桌面的设置中选择一个默认浏览器。")});
+}
+
+TEST_F(PageFileCommandsTest, OpenInTheDefaultBrowserIsInTheFileMenuNamingNoOtherProgram)
+{
+    QAction *action = frame().action(cmd::OpenInDefaultBrowser);
+    ASSERT_NE(action, nullptr);
+    EXPECT_EQ(action->text(), QStringLiteral("在默认浏览器中打开(&B)"));
+    const QList<QAction *> bar = frame().findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions();
+    ASSERT_FALSE(bar.isEmpty());
+    ASSERT_NE(bar.first()->menu(), nullptr);
+    EXPECT_TRUE(bar.first()->menu()->actions().contains(action));
+}
+
 } // namespace
