@@ -58,7 +58,9 @@ inline constexpr int Redo = 57644;
 
 // What is done with a Page's content
 inline constexpr int SavePage = 32860;
+inline constexpr int SaveAsHtml = 32861;
 inline constexpr int PrintPage = 32854;
+inline constexpr int PrintSetup = 32855;
 inline constexpr int PrintPreview = 32856;
 inline constexpr int PageProperties = 32852;
 inline constexpr int MenuTabProperties = 32907;

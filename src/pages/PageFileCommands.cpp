@@ -24,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -115,7 +116,9 @@ bool PageFileCommands::owns(int id)
 {
     switch (id) {
     case cmd::SavePage:
+    case cmd::SaveAsHtml:
     case cmd::PrintPage:
+    case cmd::PrintSetup:
     case cmd::PrintPreview:
     case cmd::PageProperties:
     case cmd::MenuTabProperties:
@@ -148,8 +151,10 @@ bool PageFileCommands::handle(int id)
         return true;
     }
     switch (id) {
-    case cmd::SavePage: save(page); break;
+    case cmd::SavePage: save(page, false); break;
+    case cmd::SaveAsHtml: save(page, true); break;
     case cmd::PrintPage: print(page); break;
+    case cmd::PrintSetup: printSetup(); break;
     case cmd::PrintPreview: printPreview(page); break;
     case cmd::PageProperties:
     case cmd::MenuTabProperties: showProperties(page); break;
@@ -191,10 +196,14 @@ bool PageFileCommands::isEnabled(int id) const
     return true;
 }
 
-void PageFileCommands::save(CWebBrowser2 *page)
+void PageFileCommands::save(CWebBrowser2 *page, bool htmlOnly)
 {
     QPointer<BrowserControl> control = page->control();
-    const QList<SaveChoice> choices = saveChoices();
+    QList<SaveChoice> choices = saveChoices();
+    if (htmlOnly) {
+        choices.removeIf(
+            [](const SaveChoice &choice) { return choice.format != BrowserControl::SaveFormat::SingleHtml; });
+    }
     QFileDialog dialog(m_window, tr("保存网页"));
     dialog.setObjectName(QStringLiteral("savePageDialog"));
     // Our own dialog, the same on every desktop.
@@ -228,6 +237,7 @@ void PageFileCommands::print(CWebBrowser2 *page)
     QPointer<BrowserControl> control = page->control();
     // The printer lives as long as the job; the control keeps the job's end.
     auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    applyPageLayout(*printer);
     QPrintDialog dialog(printer.get(), m_window);
     dialog.setWindowTitle(tr("打印"));
     if (dialog.exec() != QDialog::Accepted || !control)
@@ -235,10 +245,27 @@ void PageFileCommands::print(CWebBrowser2 *page)
     control->print(printer.get(), [printer](bool) {});
 }
 
+void PageFileCommands::printSetup()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    applyPageLayout(printer);
+    QPageSetupDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(tr("打印设置"));
+    if (dialog.exec() == QDialog::Accepted)
+        m_pageLayout = printer.pageLayout();
+}
+
+void PageFileCommands::applyPageLayout(QPrinter &printer) const
+{
+    if (m_pageLayout)
+        printer.setPageLayout(*m_pageLayout);
+}
+
 void PageFileCommands::printPreview(CWebBrowser2 *page)
 {
     QPointer<BrowserControl> control = page->control();
     QPrinter printer(QPrinter::HighResolution);
+    applyPageLayout(printer);
     QPrintPreviewDialog preview(&printer, m_window);
     preview.setWindowTitle(tr("打印预览"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [control](QPrinter *target) {

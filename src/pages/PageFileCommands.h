@@ -5,15 +5,18 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPageLayout>
 #include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class BrowserControl;
 class CWebBrowser2;
 class MessageBoxes;
 class PageHost;
+class QPrinter;
 class QWidget;
 
 // What the page file commands work with.
@@ -52,8 +55,13 @@ public:
     bool isEnabled(int id) const override;
 
 private:
-    void save(CWebBrowser2 *page);
+    // In the engine's formats, or only as the page's HTML.
+    void save(CWebBrowser2 *page, bool htmlOnly);
     void print(CWebBrowser2 *page);
+    // Paper, orientation and margins for the printing that follows.
+    void printSetup();
+    // A printer with the layout chosen in the print setup.
+    void applyPageLayout(QPrinter &printer) const;
     void printPreview(CWebBrowser2 *page);
     void showProperties(CWebBrowser2 *page);
     void viewSource(CWebBrowser2 *page);
@@ -83,6 +91,8 @@ private:
     void setEditing(BrowserControl *control, bool on);
 
     PageFileParts m_parts;
+    // Chosen in the print setup; the printer's own until then.
+    std::optional<QPageLayout> m_pageLayout;
     // Made in the shared temporary folder when the program has no folder of its own.
     std::unique_ptr<QTemporaryDir> m_fallbackTemp;
     PageHost &m_host;

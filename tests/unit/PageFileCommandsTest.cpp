@@ -18,11 +18,13 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrlQuery>
@@ -101,6 +103,27 @@ TEST_F(PageFileCommandsTest, CtrlSOffersAFreeNameMadeFromTheTitleAndSavesInTheCh
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(seen);
     EXPECT_EQ(control->saved.size(), 1);
+}
+
+TEST_F(PageFileCommandsTest, SaveAsHtmlOffersOnlyTheHtmlFormat)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("Page"));
+    const QString target = QDir::homePath() + QStringLiteral("/only.htm");
+    bool seen = false;
+    QStringList filters;
+    answerNextDialog<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            filters = dialog->nameFilters();
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(target);
+            static_cast<QDialog *>(dialog)->accept();
+        },
+        &seen);
+    frame().runCommand(cmd::SaveAsHtml);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(filters, QStringList{QStringLiteral("网页, 仅 HTML (*.htm *.html)")});
+    ASSERT_EQ(control->saved.size(), 1);
+    EXPECT_EQ(control->saved.first().path, target);
+    EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::SingleHtml);
 }
 
 TEST_F(PageFileCommandsTest, ViewSourceOpensTheSourceOfTheActivePageInANewActivePage)
@@ -229,6 +252,48 @@ TEST_F(PageFileCommandsTest, CtrlPPrintsThePageOnThePrinterChosenAndNothingWhenC
     ASSERT_TRUE(seen);
     ASSERT_EQ(control->printers.size(), 1);
     EXPECT_EQ(control->printers.first(), chosen);
+}
+
+TEST_F(PageFileCommandsTest, ThePrintSetupChosenIsUsedByThePrintingThatFollowsAndACancelledOneChangesNothing)
+{
+    showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
+    auto orientationPrinted = [this] {
+        QApplication::setActiveWindow(&frame());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
+        bool seen = false;
+        std::optional<QPageLayout::Orientation> orientation;
+        answerNextDialog<QPrintDialog>(
+            [&orientation](QPrintDialog *dialog) {
+                orientation = dialog->printer()->pageLayout().orientation();
+                dialog->reject();
+            },
+            &seen);
+        key(Qt::Key_P, Qt::ControlModifier);
+        EXPECT_TRUE(seen);
+        return orientation;
+    };
+    // Turned to landscape, then cancelled.
+    auto turnToLandscape = [](bool accept) {
+        return [accept](QPageSetupDialog *dialog) {
+            auto *landscape = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"));
+            ASSERT_NE(landscape, nullptr);
+            landscape->click();
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        };
+    };
+    bool seen = false;
+    answerNextDialog<QPageSetupDialog>(turnToLandscape(false), &seen);
+    frame().runCommand(cmd::PrintSetup);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(orientationPrinted(), QPageLayout::Portrait);
+
+    answerNextDialog<QPageSetupDialog>(turnToLandscape(true), &seen);
+    frame().runCommand(cmd::PrintSetup);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(orientationPrinted(), QPageLayout::Landscape);
 }
 
 TEST_F(PageFileCommandsTest, PrintPreviewHasThePagePrintedIntoIt)
