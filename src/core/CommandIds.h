@@ -73,6 +73,7 @@ inline constexpr int MailAddress = 32900;
 inline constexpr int TellFriend = 32991;
 inline constexpr int CookieEditor = 33049;
 inline constexpr int OpenInDefaultBrowser = 33065;
+inline constexpr int OpenFiles = 33001;
 inline constexpr int UpEntryFirst = 29440; // + i, 16 ids
 inline constexpr int UpEntryLast = 29455;
 

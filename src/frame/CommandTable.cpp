@@ -39,6 +39,7 @@ QList<CommandInfo> makeTable()
         command(cmd::ClipboardPage, "剪贴板中的 URL (&C)", "在新的页面中打开剪贴板中的地址",
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)}),
         command(cmd::OpenDialog, "打开(&O)...", "打开一个地址或文件", {QKeySequence(Qt::CTRL | Qt::Key_O)}),
+        command(cmd::OpenFiles, "打开文件(&F)...", "在新的页面中打开一个或几个文件"),
         command(cmd::MakerWebSite, "Vesperal 主页(&W)", "访问 Vesperal 的网站"),
         withIcon(command(cmd::CloseCurrentPage, "关闭当前页(&C)", "关闭当前页",
                          {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)}),

@@ -55,6 +55,7 @@ QList<MenuNode> makeMenuBar()
                             {item(cmd::NewBlankPage), item(cmd::NewHomePage), item(cmd::DuplicatePage),
                              item(cmd::ClipboardPage)}),
                     item(cmd::OpenDialog),
+                    item(cmd::OpenFiles),
                     item(cmd::SavePage),
                     item(cmd::SaveAsHtml),
                     submenu("发送(&D)", {item(cmd::MailAddress), item(cmd::DesktopShortcut), separator(),

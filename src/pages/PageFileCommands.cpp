@@ -33,6 +33,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QUrl>
 
 #include <memory>
 
@@ -133,6 +134,7 @@ bool PageFileCommands::owns(int id)
     case cmd::TellFriend:
     case cmd::CookieEditor:
     case cmd::OpenInDefaultBrowser:
+    case cmd::OpenFiles:
         return true;
     default:
         return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
@@ -143,6 +145,11 @@ bool PageFileCommands::handle(int id)
 {
     if (!owns(id))
         return false;
+    // Needs no Page to open into.
+    if (id == cmd::OpenFiles) {
+        openFiles();
+        return true;
+    }
     CWebBrowser2 *page = id == cmd::MenuTabProperties ? m_host.list().at(m_host.menuTab()) : m_host.activePage();
     if (!page)
         return true;
@@ -187,6 +194,8 @@ bool PageFileCommands::isEnabled(int id) const
         return true;
     if (id == cmd::MenuTabProperties)
         return m_host.list().at(m_host.menuTab()) != nullptr;
+    if (id == cmd::OpenFiles)
+        return true;
     if (!m_host.activePage())
         return false;
     if (id == cmd::OneLevelUp || (id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast)) {
@@ -458,6 +467,29 @@ void PageFileCommands::handToMailProgram(const QString &mailto)
     }
     if (!DesktopEntries::start(*program, {mailto}))
         m_parts.messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
+}
+
+void PageFileCommands::openFiles()
+{
+    QFileDialog dialog(m_window, tr("打开文件"));
+    dialog.setObjectName(QStringLiteral("openFilesDialog"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFiles);
+    dialog.setNameFilters({tr("网页文件 (*.htm *.html *.shtml *.xht *.xhtml *.mht *.mhtml)"),
+                           tr("文本文件 (*.txt)"), tr("图像文件 (*.gif *.jpg *.jpeg *.png *.bmp *.svg *.webp)"),
+                           tr("所有文件 (*)")});
+    dialog.setDirectory(saveFolder());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QStringList files = dialog.selectedFiles();
+    for (qsizetype i = 0; i < files.size(); ++i) {
+        const QString address = QUrl::fromLocalFile(files.at(i)).toString();
+        // The first takes the place of a blank active Page, else comes as a
+        // new Page does; the others wait behind it.
+        m_host.CreatePage(address, i == 0 ? PageHost::OpenFlags(PageHost::ReuseBlank) : PageHost::OpenFlags(),
+                          loadingLabel());
+    }
 }
 
 void PageFileCommands::openInDefaultBrowser(CWebBrowser2 *page)

@@ -78,6 +78,9 @@ private:
     void tellFriend(CWebBrowser2 *page);
     // Hands a mailto: address to the desktop's mail program.
     void handToMailProgram(const QString &mailto);
+    // Files chosen by the user, the first in a blank active Page or a new
+    // one, the others in Pages behind it.
+    void openFiles();
     // The page's address in the desktop's default browser, unless that is us.
     void openInDefaultBrowser(CWebBrowser2 *page);
     // The document's cookies, edited in a dialog and written back.

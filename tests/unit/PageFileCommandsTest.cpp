@@ -126,6 +126,51 @@ TEST_F(PageFileCommandsTest, SaveAsHtmlOffersOnlyTheHtmlFormat)
     EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::SingleHtml);
 }
 
+TEST_F(PageFileCommandsTest, OpenFilesPutsTheFirstIntoABlankActivePageAndTheOthersIntoNewPages)
+{
+    FakeControl *blank = showPage(QStringLiteral("about:blank"), QString());
+    QTemporaryDir folder;
+    for (const char *name : {"a.htm", "b.htm", "c.htm"})
+        QFile(folder.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    auto choose = [&](const QString &typed) {
+        QApplication::setActiveWindow(&frame());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame()));
+        bool seen = false;
+        answerNextDialog<QFileDialog>(
+            [&](QFileDialog *dialog) {
+                dialog->setDirectory(folder.path());
+                dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+                static_cast<QDialog *>(dialog)->accept();
+            },
+            &seen);
+        frame().runCommand(cmd::OpenFiles);
+        EXPECT_TRUE(seen);
+    };
+    auto address = [&](const char *name) {
+        return QUrl::fromLocalFile(folder.filePath(QString::fromLatin1(name))).toString();
+    };
+    auto navigatedAt = [this](int index) {
+        return static_cast<FakeControl *>(host().list().at(index)->control())->navigated;
+    };
+
+    choose(QStringLiteral("\"a.htm\" \"b.htm\""));
+    ASSERT_EQ(host().list().count(), 2);
+    EXPECT_EQ(blank->navigated.value(blank->navigated.size() - 1), address("a.htm"));
+    EXPECT_TRUE(navigatedAt(1).contains(address("b.htm")));
+
+    // A page that is not blank stays: the file comes in a Page of its own.
+    host().list().at(0)->control()->navigate(QStringLiteral("http://example.com/"));
+    host().SelectPage(0);
+    const qsizetype before = blank->navigated.size();
+    choose(QStringLiteral("c.htm"));
+    ASSERT_EQ(host().list().count(), 3);
+    EXPECT_EQ(blank->navigated.size(), before);
+    bool found = false;
+    for (int i = 1; i < 3; ++i)
+        found = found || navigatedAt(i).contains(address("c.htm"));
+    EXPECT_TRUE(found);
+}
+
 TEST_F(PageFileCommandsTest, ViewSourceOpensTheSourceOfTheActivePageInANewActivePage)
 {
     showPage(QStringLiteral("http://example.com/a?b=1"), QStringLiteral("A"));
