@@ -217,14 +217,16 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                    [this] { m_findCommands->handle(cmd::ClearSearch); }},
         this);
 
+    // Saving, printing, mailing and the other commands on the Page as a file.
+    auto *pageFiles = new PageFileCommands(
+        PageFileParts{*m_host, this, m_services.messages, m_services.openInEditor, m_services.tempDir,
+                      [this] { return m_address->currentText(); },
+                      [this](const QString &address) { setAddressText(address); }, m_services.addresses.website},
+        this);
+
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
-    m_handlers = {m_pageCommands.data(), new PageFileCommands(
-                      PageFileParts{*m_host, this, m_services.messages, m_services.openInEditor, m_services.tempDir,
-                                    [this] { return m_address->currentText(); },
-                                    [this](const QString &address) { setAddressText(address); },
-                                    m_services.addresses.website},
-                      this), m_frameCommands.data(), explorer, addressCommands, startup,
+    m_handlers = {m_pageCommands.data(), pageFiles, m_frameCommands.data(), explorer, addressCommands, startup,
                   clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data(), favorites,
                   m_clean.data()};
 
