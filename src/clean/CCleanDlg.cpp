@@ -2,13 +2,13 @@
 
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
+#include "ui/OkCancelButtons.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFrame>
 #include <QGridLayout>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -52,11 +52,7 @@ CCleanDlg::CCleanDlg(SettingsStore &settings, QWidget *parent)
     m_neverAgain = new QCheckBox(tr("以后不再显示"), this);
     layout->addWidget(m_neverAgain);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
     layout->addWidget(buttons);
 }
 

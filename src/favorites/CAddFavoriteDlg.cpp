@@ -4,6 +4,7 @@
 #include "favorites/FavoriteShortcut.h"
 #include "favorites/FavoritesTree.h"
 #include "ui/MessageBoxes.h"
+#include "ui/OkCancelButtons.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -40,12 +41,8 @@ CAddFavoriteDlg::CAddFavoriteDlg(const QString &favoritesFolder, const QString &
     auto *where = new QLabel(tr("创建到(&I):"), this);
     where->setBuddy(m_tree);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    QDialogButtonBox *buttons = okCancelButtons(this);
     buttons->addButton(m_newFolder, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);

@@ -1,6 +1,7 @@
 #include "favorites/CFavoriteFolderDlg.h"
 
 #include "favorites/FavoritesTree.h"
+#include "ui/OkCancelButtons.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -23,12 +24,8 @@ CFavoriteFolderDlg::CFavoriteFolderDlg(const QString &favoritesFolder, const QSt
     auto *label = new QLabel(prompt, this);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
+    QDialogButtonBox *buttons = okCancelButtons(this);
     buttons->addButton(m_newFolder, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(label);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// The desktop's Trash (the freedesktop.org Trash specification).
+// The desktop's Trash, as freedesktop.org lays it out.
 namespace Trash {
 
 // Moves a file or a folder (a link as the link) to the Trash; false when

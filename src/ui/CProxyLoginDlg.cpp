@@ -1,11 +1,12 @@
 #include "ui/CProxyLoginDlg.h"
 
+#include "ui/OkCancelButtons.h"
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 CProxyLoginDlg::CProxyLoginDlg(const QString &proxyHost, const QString &realm, const QString &user, QWidget *parent)
@@ -34,11 +35,7 @@ CProxyLoginDlg::CProxyLoginDlg(const QString &proxyHost, const QString &realm, c
     form->addRow(tr("用户名(&U):"), m_user);
     form->addRow(tr("密码(&P):"), m_password);
 
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(tr("确定"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(tr("取消"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelButtons(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(prompt);
