@@ -1,8 +1,10 @@
 #include "pages/DroppedFile.h"
 
+#include "pages/TypedAddress.h"
 #include "platform/DesktopEntries.h"
 #include "platform/InternetShortcut.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -27,7 +29,23 @@ QString address(const QString &file)
 
 bool isScript(const QString &text)
 {
-    return text.trimmed().startsWith(QLatin1String("javascript:"), Qt::CaseInsensitive);
+    const QString trimmed = text.trimmed();
+    for (const char *scheme : {"javascript:", "vbscript:", "data:"}) {
+        if (trimmed.startsWith(QLatin1String(scheme), Qt::CaseInsensitive))
+            return true;
+    }
+    return false;
+}
+
+QString openableAddress(const QString &text)
+{
+    if (isScript(text))
+        return {};
+    const QUrl url = TypedAddress::toUrl(text, QDir::currentPath(), QDir::homePath());
+    const QString scheme = url.scheme();
+    const bool allowed = scheme == QLatin1String("http") || scheme == QLatin1String("https")
+        || scheme == QLatin1String("ftp") || scheme == QLatin1String("file");
+    return url.isValid() && allowed ? url.toString() : QString();
 }
 
 } // namespace DroppedFile

@@ -17,7 +17,14 @@ QString address(const QString &file);
 // Reads the URL of a desktop entry of type Link; empty for anything else.
 QString desktopLinkUrl(const QString &file);
 
-// True for a text that would run as a script in whatever page loads it.
+// True for a text that would run as a script in whatever page loads it, or
+// make up a document of its own in the page's place: "javascript:",
+// "vbscript:" and "data:" in any letter case, blanks before it ignored.
 bool isScript(const QString &text);
+
+// The address a text dropped on a Page opens, as the address bar would make
+// it of the text (a bare "example.com" becomes a web address); empty unless
+// it is a valid web (http, https), ftp or local file address.
+QString openableAddress(const QString &text);
 
 } // namespace DroppedFile
