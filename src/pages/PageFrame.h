@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QString>
 
 // What the Pages ask of the window around them.
@@ -8,6 +9,9 @@ class PageFrame
 public:
     virtual ~PageFrame() = default;
     virtual void setStatusText(const QString &text) = 0;
+    // The status text's colour; an invalid colour gives it the usual one
+    // again. A frame that shows no colours leaves it.
+    virtual void setStatusColor(const QColor & /*color*/) {}
     // The download progress of the active Page; a maximum of 0 hides it.
     virtual void setProgress(int position, int maximum) = 0;
     // The text of the security pane.

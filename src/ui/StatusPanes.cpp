@@ -49,6 +49,19 @@ QString StatusPane::text() const
     return m_text->text();
 }
 
+void StatusPane::setTextColor(const QColor &color)
+{
+    QPalette palette; // nothing of its own: all as the pane's
+    if (color.isValid())
+        palette.setColor(QPalette::WindowText, color);
+    m_text->setPalette(palette);
+}
+
+QColor StatusPane::textColor() const
+{
+    return m_text->palette().color(QPalette::WindowText);
+}
+
 void StatusPane::setShown(bool shown)
 {
     setVisible(shown);
@@ -145,6 +158,16 @@ void StatusPanes::setStatusText(const QString &text)
 QString StatusPanes::statusText() const
 {
     return pane(0)->text();
+}
+
+void StatusPanes::setStatusColor(const QColor &color)
+{
+    pane(0)->setTextColor(color);
+}
+
+QColor StatusPanes::statusColor() const
+{
+    return pane(0)->textColor();
 }
 
 void StatusPanes::setProxyText(const QString &proxy)

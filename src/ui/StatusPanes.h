@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
 #include <QObject>
 #include <QString>
@@ -25,6 +26,9 @@ public:
     void setIcon(const QIcon &icon);
     void setText(const QString &text);
     QString text() const;
+    // The text's colour; an invalid colour gives it the usual one again.
+    void setTextColor(const QColor &color);
+    QColor textColor() const;
     // Width 0 hides the pane without taking it out of the order.
     void setShown(bool shown);
     // Shows or hides the text beside the icon; the icon stays.
@@ -55,6 +59,9 @@ public:
 
     void setStatusText(const QString &text);
     QString statusText() const;
+    // The status text's colour; invalid: the window text's colour again.
+    void setStatusColor(const QColor &color);
+    QColor statusColor() const;
     // The proxy in use; empty hides the pane.
     // The proxy pane: the proxy's text, and whether the pane is wide enough
     // to show it (narrow, only its icon shows, to double-click).

@@ -10,6 +10,7 @@ class RecordingFrame : public PageFrame
 {
 public:
     void setStatusText(const QString &text) override { statusTexts << text; }
+    void setStatusColor(const QColor &color) override { statusColor = color; }
     void setProgress(int position, int maximum) override { progress = {position, maximum}; }
     void setSecurityText(const QString &text) override { security = text; }
     void setFrameTitle(const QString &pageTitle) override { title = pageTitle; }
@@ -18,6 +19,7 @@ public:
     bool isEditingAddress() const override { return editingAddress; }
 
     QStringList statusTexts;
+    QColor statusColor; // invalid: the usual one
     std::pair<int, int> progress{0, 0};
     QString security;
     QString title;
