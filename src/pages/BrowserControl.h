@@ -99,8 +99,11 @@ public:
     virtual void runPageScript(const QString &source, ScriptResult done) = 0;
 
     // Writes the page as shown to the file; the engine does it in the
-    // background.
-    virtual void savePage(const QString &path, SaveFormat format) = 0;
+    // background. `done`, when given, gets once whether the whole file was
+    // written, also when the control goes meanwhile (false when it goes
+    // before the writing began).
+    using SaveDone = std::function<void(bool written)>;
+    virtual void savePage(const QString &path, SaveFormat format, SaveDone done = {}) = 0;
     // Prints the page; `done` gets whether it worked. The printer must stay
     // until then; `done` is not called once the control is gone.
     using PrintDone = std::function<void(bool ok)>;

@@ -3,6 +3,7 @@
 #include "pages/BlankPage.h"
 #include "pages/EnginePage.h"
 #include "pages/MediaFilter.h"
+#include "pages/SavedPage.h"
 #include "pages/TypedAddress.h"
 
 #include <QDir>
@@ -105,12 +106,12 @@ void EngineControl::runPageScript(const QString &source, ScriptResult done)
     });
 }
 
-void EngineControl::savePage(const QString &path, SaveFormat format)
+void EngineControl::savePage(const QString &path, SaveFormat format, SaveDone done)
 {
     const auto engineFormat = format == SaveFormat::CompletePage ? QWebEngineDownloadRequest::CompleteHtmlSaveFormat
                             : format == SaveFormat::SingleHtml   ? QWebEngineDownloadRequest::SingleHtmlSaveFormat
                                                                  : QWebEngineDownloadRequest::MimeHtmlSaveFormat;
-    m_page->save(path, engineFormat);
+    SavedPage::write(m_page, path, engineFormat, std::move(done));
 }
 
 void EngineControl::print(QPrinter *printer, PrintDone done)

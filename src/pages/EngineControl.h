@@ -45,7 +45,7 @@ public:
     void setDefaultEncoding(const QString &charset) override;
     std::optional<ElementInfo> activeElement() const override { return m_activeElement; }
     void runPageScript(const QString &source, ScriptResult done) override;
-    void savePage(const QString &path, SaveFormat format) override;
+    void savePage(const QString &path, SaveFormat format, SaveDone done = {}) override;
     void print(QPrinter *printer, PrintDone done) override;
 
     EnginePage *page() const { return m_page; }

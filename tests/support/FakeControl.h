@@ -42,7 +42,12 @@ public:
         if (done)
             done(scriptResult);
     }
-    void savePage(const QString &path, SaveFormat format) override { saved << Saved{path, format}; }
+    void savePage(const QString &path, SaveFormat format, SaveDone done = {}) override
+    {
+        saved << Saved{path, format};
+        if (done)
+            done(saveWrites);
+    }
     void print(QPrinter *printer, PrintDone done) override
     {
         printers << printer;
@@ -82,6 +87,7 @@ public:
         bool operator==(const Saved &) const = default;
     };
     QList<Saved> saved;      // pages written to disk, in order
+    bool saveWrites = true;  // what each save reports (no file is written)
     QList<QPrinter *> printers; // print jobs, in order
 
 private:
