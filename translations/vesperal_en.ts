@@ -1,0 +1,1643 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>BookmarkDialogs</name>
+    <message>
+        <location filename="../src/favorites/BookmarkDialogs.cpp" line="+40"/>
+        <source>正在导入收藏夹...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location line="+15"/>
+        <location line="+27"/>
+        <source>导入收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <location line="+44"/>
+        <source>书签文件 (*.htm *.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-28"/>
+        <source>“%1”太大，不是书签文件。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>不能读取“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1”中没有可以导入的书签。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>选择要把书签导入到哪个文件夹:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>已导入 %n 个链接。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n 个链接已经在收藏夹中。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n 个书签不能写入。</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>导出收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>不能写入“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAboutDlg</name>
+    <message>
+        <location filename="../src/ui/CAboutDlg.cpp" line="+31"/>
+        <source>Vesperal 浏览器版本 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>关于 Vesperal 浏览器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>发布日期:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Qt WebEngine 版本:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>The user interface of this product is built on Qt %1
+https://www.qt.io/
+
+网页由 Qt WebEngine %2 显示, 它建立在 Chromium %3 之上 (https://www.chromium.org/)。设置和历史记录保存在 SQLite %4 数据库中 (https://www.sqlite.org/)。工具栏的图标取自 Qt 自带的样式图片。
+
+Qt 和 Qt WebEngine 以 GNU LGPL 第 3 版发布, Chromium 以 BSD 许可证发布, SQLite 属于公共领域。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CAddFavoriteDlg</name>
+    <message>
+        <location filename="../src/favorites/CAddFavoriteDlg.cpp" line="+25"/>
+        <source>新建文件夹(&amp;N)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>添加到收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>把这一页添加到收藏夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>名称(&amp;M):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>创建到(&amp;I):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>“%1”已经存在，不能替换。请换一个名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>收藏夹中已经有“%1”。要替换它吗?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>不能写入“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>只有 http、https、ftp 和 file 地址可以添加到收藏夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCleanDlg</name>
+    <message>
+        <location filename="../src/clean/CCleanDlg.cpp" line="+30"/>
+        <source>清除你的冲浪隐私？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>全选(全不选)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>以后不再显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/clean/CleanTargets.cpp" line="+13"/>
+        <source>清除全部小甜点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除 Cache</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除历史</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除地址</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除搜索</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除临时文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除回收站</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除最近打开的文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除运行历史</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除查找文件记录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除自动完成密码</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除自动完成表单</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>清除查找到的计算机</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCloneDlg</name>
+    <message>
+        <location filename="../src/clone/CCloneDlg.cpp" line="+23"/>
+        <source>...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>克隆 - 选取目录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>File Name(*.mht)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>你必须选择一文件!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>创建目录失败!<byte value="xd"/>
+不要输入 /\*?:&quot;&gt;&lt;  作为你的目录名称!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>不要输入 /\*?:&quot;&gt;&lt;  在你的文件名称!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>选择一目录保存克隆文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCloneProgressDlg</name>
+    <message>
+        <location filename="../src/clone/CCloneProgressDlg.cpp" line="+37"/>
+        <source>最小化(&amp;M)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>中止(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>克隆该页...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>克隆</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>另存为</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>进度</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CCookieEditorDlg</name>
+    <message>
+        <location filename="../src/pages/CCookieEditorDlg.cpp" line="+11"/>
+        <source>更改小甜点</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>小甜点编辑器</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFavoriteFolderDlg</name>
+    <message>
+        <location filename="../src/favorites/CFavoriteFolderDlg.cpp" line="+16"/>
+        <source>新建文件夹(&amp;N)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFavoritePropertiesDlg</name>
+    <message>
+        <location filename="../src/favorites/CFavoritePropertiesDlg.cpp" line="+27"/>
+        <source>%1 属性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Internet 快捷方式</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>URL:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>位置:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>修改时间:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CFavoritesPanel</name>
+    <message>
+        <location filename="../src/favorites/CFavoritesPanel.cpp" line="+134"/>
+        <source>添加到收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>整理收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+104"/>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>属性...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+40"/>
+        <source>Delete Directory Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+54"/>
+        <source>Untitled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>不能创建快捷方式:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>COrganizeFavoritesDlg</name>
+    <message>
+        <location filename="../src/favorites/COrganizeFavoritesDlg.cpp" line="+39"/>
+        <source>新建文件夹(&amp;C)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>重命名(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>移至文件夹(&amp;M)...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>删除(&amp;D)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>关闭</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>整理收藏夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+20"/>
+        <source>要创建新文件夹，请单击“新建文件夹”按钮。要重命名或删除项目，请选择该项目，然后单击“重命名”或“删除”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+52"/>
+        <source>重命名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>新名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>已经有名为“%1”的文件或文件夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>不能把“%1”重命名为“%2”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>移至文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>选择要将“%1”移入的文件夹。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>不能把文件夹“%1”移到它自己里面。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>目标文件夹中已经有“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>不能移动“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>“%1”不能移到回收站。要永久删除它吗?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>删除</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Delete Directory Failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>不能删除“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CPagePropertiesDlg</name>
+    <message>
+        <location filename="../src/pages/CPagePropertiesDlg.cpp" line="+25"/>
+        <source>安全 (加密连接)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>不安全</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <location line="+9"/>
+        <source>不可用</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-7"/>
+        <source>%1 (%2 字节)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+19"/>
+        <source>属性</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>标题:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>连接:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>类型:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>大小:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>修改日期:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CProxyLoginDlg</name>
+    <message>
+        <location filename="../src/ui/CProxyLoginDlg.cpp" line="+16"/>
+        <source>在本次会话中记住(&amp;R)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>代理服务器登录</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>代理服务器 %1 要求输入用户名和密码。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>领域:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>用户名(&amp;U):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>密码(&amp;P):</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CSaveTextDlg</name>
+    <message>
+        <location filename="../src/pages/CSaveTextDlg.cpp" line="+20"/>
+        <source>以后不再显示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>浏览...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>另存为...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Text File (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CleanCommands</name>
+    <message>
+        <location filename="../src/clean/CleanCommands.cpp" line="+154"/>
+        <source>正在清除...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CloneCommands</name>
+    <message>
+        <location filename="../src/clone/CloneCommands.cpp" line="+96"/>
+        <source>没有网页保存!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>下列文件不能写入:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CustomizeCommands</name>
+    <message>
+        <location filename="../src/frame/CustomizeCommands.cpp" line="+109"/>
+        <source>自定义外部工具...</source>
+        <translation>Customize External Tools...</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>无法启动 &quot;%1&quot;.</source>
+        <translation>Cannot start &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>Encodings</name>
+    <message>
+        <location filename="../src/pages/Encodings.cpp" line="+8"/>
+        <source>自动选择(&amp;A)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>简体中文(GB2321)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>繁体中文(Big5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unicode(UTF-8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Unicode(UTF-7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>US-ASCII</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>西欧(ISO-8859-1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>中欧(ISO-8859-2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>南欧(ISO-8859-3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>波罗的海文(ISO-8859-4)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>西里尔文(ISO-8859-5)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>阿拉伯文(ISO-8859-6)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>希腊文(ISO-8859-7)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>希伯来文(ISO-8859-8)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>土耳其文(ISO-8859-9)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>韩文(koi8-r)(&amp;K)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日文(JIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日文(EUC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>日文(Shift-JIS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>韩文(ISO-2022-KR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>韩文(EUC-KR)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExplorerBar</name>
+    <message>
+        <location filename="../src/frame/ExplorerBar.cpp" line="+21"/>
+        <source>收藏夹</source>
+        <translation>Favorites</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>历史</source>
+        <translation>History</translation>
+    </message>
+</context>
+<context>
+    <name>FavoriteFolderTree</name>
+    <message>
+        <location filename="../src/favorites/FavoritesTree.cpp" line="+40"/>
+        <source>收藏夹</source>
+        <translation type="unfinished">Favorites</translation>
+    </message>
+    <message>
+        <location line="+98"/>
+        <location line="+2"/>
+        <source>新建文件夹</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-1"/>
+        <source>文件夹名称:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>“%1”已经存在。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>不能创建文件夹“%1”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>名称中不能有“/”。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>“%1”不能作为名称。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesCommands</name>
+    <message>
+        <location filename="../src/favorites/FavoritesCommands.cpp" line="+204"/>
+        <source>超过40 个链接在这个文件夹！
+你想一起打开他们？</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesMenu</name>
+    <message>
+        <location filename="../src/favorites/FavoritesMenu.cpp" line="+82"/>
+        <source>添加到收藏夹...	Ctrl+D</source>
+        <translation>Add to Favorites...	Ctrl+D</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>整理收藏夹...</source>
+        <translation>Organize Favorites...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>导入/导出...</source>
+        <translation>Import/Export...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>导入收藏夹...</source>
+        <translation>Import Favorites...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>导出收藏夹...</source>
+        <translation>Export Favorites...</translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesModel</name>
+    <message>
+        <location filename="../src/favorites/FavoritesModel.cpp" line="+188"/>
+        <source>打开在这个文件夹的全部...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FavoritesSeed</name>
+    <message>
+        <location filename="../src/favorites/FavoritesSeed.cpp" line="+18"/>
+        <source>Debian</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>维基百科</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Qt 文档</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+2"/>
+        <location line="+2"/>
+        <source>参考资料</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-4"/>
+        <source>Debian 软件包</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Debian 维基</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>C++ 参考手册</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryGroups</name>
+    <message>
+        <location filename="../src/history/HistoryGroups.cpp" line="+29"/>
+        <source>我的电脑</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>星期一</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期二</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期三</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期四</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期五</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期六</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>星期日</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>今天</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>周以前</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>上周</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HistoryMessages</name>
+    <message>
+        <location filename="../src/history/HistoryMessages.h" line="+11"/>
+        <source>历史记录文件已损坏, 已改名为 %1 保存, 现开始新的历史记录.
+The history file was damaged. It was kept as %1 and a new history was started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HttpFetcher</name>
+    <message>
+        <location filename="../src/net/HttpFetcher.cpp" line="+75"/>
+        <source>回答超过了 %1 MB。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>只能取 HTTP 和 HTTPS 地址: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1 秒内没有得到完整的回答。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>代理服务器要求登录, 没有登录成功。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OkCancelButtons</name>
+    <message>
+        <location filename="../src/ui/OkCancelButtons.cpp" line="+11"/>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageDropTarget</name>
+    <message>
+        <location filename="../src/pages/PageDropTarget.cpp" line="+114"/>
+        <source>按下&apos;CTRL&apos; 保存选择的文字, 否则脱拽这些文字或 URL 到新标签.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>保存文字失败: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>TXT File Saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>获得我的图片目录失败.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>我的图片</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>保存图像失败。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageFileCommands</name>
+    <message>
+        <location filename="../src/pages/PageFileCommands.cpp" line="+66"/>
+        <source>网页, 全部 (*.htm *.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>网页, 仅 HTML (*.htm *.html)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Web 档案, 单一文件 (*.mht *.mhtml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+180"/>
+        <source>保存复制</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>保存网页</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>打印</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>打印设置</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>打印预览</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+114"/>
+        <source>在桌面上建立快捷方式失败: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <location line="+6"/>
+        <location line="+21"/>
+        <location line="+11"/>
+        <source>不能写入文件 %1。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>没有发现邮件客户程序, 不能发送网页。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <location line="+33"/>
+        <source>发送电子邮件失败。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-27"/>
+        <source>Vesperal 浏览器 - 一个窗口, 许多页面</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>试试 Vesperal 浏览器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>你好,<byte value="xd"/>
+<byte value="xd"/>
+我在用 Vesperal 浏览器上网: 一个窗口里打开许多页面, 又快又方便。你也试试吧:<byte value="xd"/>
+%1<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>没有发现邮件客户程序</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>打开文件</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>网页文件 (*.htm *.html *.shtml *.xht *.xhtml *.mht *.mhtml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>文本文件 (*.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>图像文件 (*.gif *.jpg *.jpeg *.png *.bmp *.svg *.webp)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>所有文件 (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+21"/>
+        <source>没有发现默认浏览器。请在桌面的设置中选择一个默认浏览器。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>默认浏览器就是 Vesperal 本身, 当前页已经在这里打开了。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>启动默认浏览器 %1 失败。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>小甜点编辑失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Pages</name>
+    <message>
+        <location filename="../src/pages/BlankPage.h" line="+12"/>
+        <source>Loading...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProxyCommands</name>
+    <message>
+        <location filename="../src/net/ProxyCommands.cpp" line="+95"/>
+        <source>启用代理服务器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <source>代理列表错误.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <location line="+18"/>
+        <source>failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+49"/>
+        <location line="+19"/>
+        <source>设定代理失败.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>载入代理列表...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>更新代理列表...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>请确定你现在是在线的.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>如果你是从代理更新, 请要确定这个代理工作正常.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>更新代理列表成功!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Check Anonymity...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProxyList</name>
+    <message>
+        <location filename="../src/net/ProxyList.cpp" line="+68"/>
+        <source>更新代理列表失败!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>无法写入 %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProxyOrganizer</name>
+    <message>
+        <location filename="../src/net/ProxyOrganizer.cpp" line="+53"/>
+        <source>启用代理服务器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>改变伪装       间隔时间</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>输入从文件(&amp;I)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>更新代理服务器列表(&amp;U)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>整理代理服务器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>现在的代理服务器</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>地址:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>端口:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>改变伪装</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>秒</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>代理 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>确定</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>取消</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+83"/>
+        <source>Text File (*.txt);;All Files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>无法读取 %1, 它不是一个不大于 4 MB 的文本文件.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>请输入一个正的整数。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <location line="+12"/>
+        <source>请输入一个整数在之间 %1 和 %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="-5"/>
+        <source>代理地址不能为空的或&apos;.&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegFile</name>
+    <message>
+        <location filename="../src/platform/RegFile.cpp" line="+138"/>
+        <source>字符串未结束或格式错误 (unterminated or malformed string)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>dword 值需要八位十六进制数字 (a dword needs eight hexadecimal digits)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>十六进制字节格式错误 (malformed hexadecimal bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>UTF-16 文本格式错误 (malformed UTF-16 text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>不支持的值类型, 只保存字符串、dword 和 hex (unsupported value type: only strings, dword and hex are kept)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+43"/>
+        <source>不是注册表文件: 第一行必须是 &quot;%1&quot; (not a registry file: the first line must be &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>键行必须以 &apos;]&apos; 结尾 (a key line must end with &apos;]&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&quot;%1&quot; 中的根键未知 (unknown hive in &quot;%1&quot;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>键路径超过 %1 层 (a key path may be at most %1 levels deep)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>键名超过 %1 个字符 (a key name may be at most %1 characters long)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>不能删除整个根键 (a whole hive cannot be deleted)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>值必须在键行之后 (a value must follow a key line)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>值名称未结束 (unterminated value name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>此处应为键行、带引号的值名称或 &apos;@&apos; (expected a key line, a quoted value name or &apos;@&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>值名称之后应为 &apos;=&apos; (expected &apos;=&apos; after the value name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>文件是空的 (the file is empty)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>文件不是有效的 UTF-16 文本 (the file is not valid UTF-16 text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>文件像是没有字节顺序标记的 UTF-16 文本, 但不是有效的 UTF-16 (the file looks like UTF-16 without a byte order mark, but is not valid UTF-16)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>文件既不是 UTF-8 也不是 UTF-16 文本 (the file is neither UTF-8 nor UTF-16 text)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+106"/>
+        <source>无法写入设置存储 (the settings store could not be written)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RegistryCommands</name>
+    <message>
+        <location filename="../src/app/RegistryCommands.cpp" line="+25"/>
+        <source>找不到文件 %1, 未导入任何内容.
+There is no file %1; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 不是普通文件, 未导入任何内容.
+%1 is not a regular file; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1 大于 %2 MB, 不是设置文件, 未导入任何内容.
+%1 is larger than %2 MB, too large for a settings file; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>无法读取 %1, 未导入任何内容.
+%1 cannot be read; nothing was imported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>无法创建配置文件夹 %1 (cannot create the profile %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>无法写入 %1: %2 (cannot write %1: %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>%1: %2; 未导入任何内容 (nothing was imported)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>已从 %3 导入 %1 个键和 %2 个值.
+Imported %1 keys and %2 values from %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>导入删除了 %1 个键和 %2 个值:
+The import deleted %1 keys and %2 values:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StartupPages</name>
+    <message>
+        <location filename="../src/pages/StartupPages.cpp" line="+119"/>
+        <source>/startuplist.txt not found.
+你可以删除它!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanes</name>
+    <message>
+        <location filename="../src/ui/StatusPanes.cpp" line="+95"/>
+        <source>双击启动或取消代理.</source>
+        <translation>Double-click to turn the proxy on or off.</translation>
+    </message>
+</context>
+<context>
+    <name>StoreMessages</name>
+    <message>
+        <location filename="../src/app/StoreMessages.h" line="+13"/>
+        <source>设置文件已损坏, 已改名为 %1 保存, 现使用新的设置.
+The settings file was damaged. It was kept as %1 and new settings were started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>无法写入设置文件 %1, 设置将不会被保存.
+The settings file %1 cannot be written; settings will not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>设置文件 %1 不是普通文件, 无法读写设置.
+The settings file %1 is not a regular file; settings cannot be read or written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>没有设置文件 %1, 未导出任何内容.
+There is no settings file %1; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>设置文件 %1 已损坏, 未导出任何内容. 下次启动时它将被改名保存.
+The settings file %1 is damaged; nothing was exported. The next start keeps it under another name and starts new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 不是本程序的设置文件, 未导出任何内容. 下次启动时它将被改名保存.
+%1 is not a settings file of this program (another layout or version); nothing was exported. The next start keeps it under another name and starts new settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>设置文件 %1 有一次未完成的写入, 未导出任何内容. 请先启动一次程序完成修复.
+A write to the settings file %1 was cut off; nothing was exported. Start the program once to finish the repair, then export again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>无法读取设置文件 %1, 未导出任何内容.
+The settings file %1 cannot be read; nothing was exported.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VersionCommands</name>
+    <message>
+        <location filename="../src/net/VersionCommands.cpp" line="+80"/>
+        <source>Connect to %1 failed!
+尝试过后请...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>新的版本已经被发布在%1
+你是否要下传新版本的 Vesperal 浏览器?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>你现在使用的 Vesperal 浏览器是最新的版本。</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
