@@ -5,6 +5,7 @@
 #include "app/DataSeeder.h"
 #include "app/ShutdownSignals.h"
 #include "app/StoreMessages.h"
+#include "app/Translations.h"
 #include "clean/EngineDataSweep.h"
 #include "clean/TempCleaner.h"
 #include "core/SettingsTable.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStandardPaths>
 #include <QWebEngineProfile>
 
@@ -160,6 +162,10 @@ void Application::openStore()
 {
     bool profileOk = m_paths.ensureProfile();
     const auto opened = m_registry.open(m_paths.registryFile());
+    // The language is settled before the first window of this start: the
+    // command line's, else the setting's, else the desktop's.
+    m_translations = std::make_unique<Translations>(
+        Translations::choose(m_commandLine.language, m_settings.read(settings::language), QLocale::system()));
     if (opened.status == RegistryStore::OpenStatus::Recovered)
         m_messages.tell(nullptr, StoreMessages::recovered(opened.movedTo), MessageBoxes::Icon::Warning);
     if (!m_registry.isWritable())

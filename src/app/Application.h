@@ -20,6 +20,7 @@ class ProxyCredentials;
 class QWebEngineProfile;
 class ShutdownSignals;
 class SingleInstance;
+class Translations;
 
 // The application object: starts the program as the one instance for its
 // profile (or hands over to the running one), holds the application-wide
@@ -57,6 +58,7 @@ private:
     SettingsStore m_settings;
     AppSwitches m_switches;
     MakerAddresses m_addresses;
+    std::unique_ptr<Translations> m_translations; // outlives every window
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<ShutdownSignals> m_signals;
     QWebEngineProfile *m_profile = nullptr;

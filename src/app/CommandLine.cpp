@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/Translations.h"
 #include "core/BuildInfo.h"
 
 #include <QCommandLineParser>
@@ -37,7 +38,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption profile(QStringLiteral("profile"), {}, QStringLiteral("dir"));
     const QCommandLineOption exportReg(QStringLiteral("export-registry"), {}, QStringLiteral("file"));
     const QCommandLineOption importReg(QStringLiteral("import-registry"), {}, QStringLiteral("file"));
-    parser.addOptions({help, version, profile, exportReg, importReg});
+    const QCommandLineOption language(QStringLiteral("lang"), {}, QStringLiteral("language"));
+    parser.addOptions({help, version, profile, exportReg, importReg, language});
     // The toolkit's own options (-platform offscreen, -display :1 ...) are
     // taken by the toolkit; they are known here only so they are not errors.
     for (const char *name : {"platform", "display", "style", "stylesheet", "geometry", "qwindowgeometry",
@@ -57,6 +59,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     line.profile = parser.value(profile);
     line.exportRegistry = parser.value(exportReg);
     line.importRegistry = parser.value(importReg);
+    line.language = parser.value(language);
+    if (parser.isSet(language) && !Translations::parse(line.language)) {
+        line.error = QStringLiteral("--lang takes zh or en, not '%1'").arg(line.language);
+        return line;
+    }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() > 1) {
         line.error = QStringLiteral("only one address or file can be opened at start, got %1").arg(positional.size());
@@ -89,6 +96,9 @@ QString CommandLine::helpText()
         "                           $XDG_DATA_HOME/vesperal)\n"
         "  --export-registry FILE   write all settings as a Windows .reg file, then exit\n"
         "  --import-registry FILE   merge a .reg file into the settings, then exit\n"
+        "  --lang zh|en             show Vesperal in Chinese or in English (default:\n"
+        "                           the setting option\\Language, else the desktop's\n"
+        "                           language: Chinese for Chinese, English for others)\n"
         "  -h, --help               show this help and exit\n"
         "  -v, --version            show the version and build, then exit\n");
 }

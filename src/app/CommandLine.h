@@ -12,6 +12,7 @@ struct CommandLine
     QString profile;          // --profile DIR
     QString exportRegistry;   // --export-registry FILE
     QString importRegistry;   // --import-registry FILE
+    QString language;         // --lang zh|en: the language shown, whatever the settings and the desktop say
     QString argument;         // the address or file to open
     QString error;            // set when the line cannot be understood
 

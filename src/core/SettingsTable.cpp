@@ -17,7 +17,7 @@ constexpr std::array kInts{
 
 constexpr std::array kTexts{
     logo, oldshell, ctrl1, ctrl2, shift1, shift2, alt1, alt2, curProxy, build, tipTimeStamp, agentChar,
-    standardButtons, searchButtons, goButtons, userTools,
+    standardButtons, searchButtons, goButtons, userTools, language,
 };
 
 } // namespace

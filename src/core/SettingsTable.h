@@ -44,6 +44,8 @@ inline constexpr IntSetting pingtimes{"option", "pingtimes", 4};
 inline constexpr IntSetting HistoryDays{"option", "HistoryDays", 90};
 // Default: the program directory's "logo.gif" (see logoDefault()).
 inline constexpr TextSetting logo{"option", "logo", nullptr};
+// The language shown, "zh" or "en" (--lang outranks it); empty: the desktop's
+inline constexpr TextSetting language{"option", "Language", ""};
 
 // settings
 inline constexpr IntSetting tabtop{"settings", "tabtop", 1};

@@ -1,6 +1,8 @@
 // The whole start and shutdown of the program, in this process, with the
 // real engine and a recording stand-in for message boxes.
 #include "app/Application.h"
+#include "core/FrameCommandIds.h"
+#include "core/Language.h"
 #include "frame/CTMain.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/EngineControl.h"
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QApplication>
 #include <QNetworkProxy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineProfile>
@@ -222,6 +225,44 @@ TEST_F(ApplicationStartTest, AStartForEmbeddingShowsNothing)
     EXPECT_EQ(app.exitCode(), 0);
     EXPECT_EQ(app.frame(), nullptr);
     EXPECT_FALSE(QFile::exists(profile + QStringLiteral("/registry.db")));
+}
+
+TEST_F(ApplicationStartTest, TheLanguageIsTheCommandLinesElseTheSettingsElseTheDesktops)
+{
+    // The test's desktop speaks Chinese (TestEnvironment).
+    struct Row
+    {
+        const char *commandLine;
+        const char *setting;
+        Language expected;
+    };
+    const Row rows[] = {
+        {"", "", Language::Chinese},
+        {"", "en", Language::English},
+        {"en", "", Language::English},
+        {"zh", "en", Language::Chinese},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(std::string(row.commandLine) + " / " + row.setting);
+        profile = freshProfileDir();
+        if (*row.setting)
+            preset(QStringLiteral("option"), QStringLiteral("Language"), RegValue::fromText(QLatin1String(row.setting)));
+        CommandLine line;
+        line.profile = profile;
+        line.language = QLatin1String(row.commandLine);
+        auto app = std::make_unique<Application>(line, messages);
+        ASSERT_TRUE(app->start());
+        EXPECT_EQ(language::current(), row.expected);
+        QWidget *proxyPane =
+            app->frame()->statusBar()->findChild<QWidget *>(QStringLiteral("pane%1").arg(cmd::ProxyPane));
+        ASSERT_TRUE(proxyPane);
+        EXPECT_EQ(proxyPane->toolTip(), row.expected == Language::English
+                                            ? QStringLiteral("Double-click to turn the proxy on or off.")
+                                            : QStringLiteral("双击启动或取消代理."));
+        app.reset();
+        // The translators go with the program.
+        EXPECT_EQ(language::current(), Language::Chinese);
+    }
 }
 
 } // namespace

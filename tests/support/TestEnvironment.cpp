@@ -22,6 +22,9 @@ TestEnvironment::TestEnvironment()
     // The cleaner's temporary files are the test's own, never those of the machine.
     qputenv("TMPDIR", QFile::encodeName(root + QStringLiteral("/tmp")));
     qunsetenv("VESPERAL_PROFILE");
+    // The program speaks the language its texts are written in, whatever the
+    // machine's desktop speaks: the desktop's first language for texts.
+    qputenv("LANGUAGE", "zh_CN");
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu --disable-background-networking");
 }

@@ -43,7 +43,7 @@ TEST_F(SettingsStoreTest, TheTableNamesEachSettingOnce)
         add(s.section, s.value);
     for (const TextSetting &s : settings::allTextSettings())
         add(s.section, s.value);
-    EXPECT_EQ(seen.size(), 66);
+    EXPECT_EQ(seen.size(), 67);
 }
 
 TEST_F(SettingsStoreTest, SectionsIgnoreCase)
