@@ -2,6 +2,7 @@
 
 #include "core/AppSwitches.h"
 #include "core/FrameCommandIds.h"
+#include "core/Language.h"
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 #include "frame/KeyboardMapDialog.h"
@@ -340,6 +341,8 @@ void FrameCommands::openHelp()
         m_parts.messages.tell(&m_parts.window, QStringLiteral("帮助文件没找到!"), MessageBoxes::Icon::Warning);
         return;
     }
-    m_parts.host.CreatePage(QUrl::fromLocalFile(m_parts.helpFile).toString(), PageHost::ToFront | PageHost::ReuseBlank,
+    // In English, the English twin of the page when there is one.
+    const QString page = language::localizedFile(m_parts.helpFile);
+    m_parts.host.CreatePage(QUrl::fromLocalFile(page).toString(), PageHost::ToFront | PageHost::ReuseBlank,
                             loadingLabel());
 }
