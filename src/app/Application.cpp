@@ -77,8 +77,8 @@ bool Application::start()
     case SingleInstance::Role::Unreachable:
         // Never a second browser on the same profile.
         m_messages.tell(nullptr,
-                        QStringLiteral("Vesperal 浏览器已经在运行, 但是没有回应.\n"
-                                       "Vesperal is already running on this profile but does not answer."),
+                        tr("Vesperal 浏览器已经在运行, 但是没有回应.\n"
+                           "Vesperal is already running on this profile but does not answer."),
                         MessageBoxes::Icon::Error);
         m_exitCode = 1;
         return false;
@@ -144,14 +144,14 @@ void Application::handOffToRunningInstance()
     // Too long to hand over: the running window still comes up, with nothing opened.
     const auto result = m_instance->handOff(fits ? argument : QString());
     if (result == SingleInstance::HandOffResult::Failed) {
-        m_messages.tell(nullptr, QStringLiteral("App:Fail to create share memory!"), MessageBoxes::Icon::Error);
+        m_messages.tell(nullptr, tr("App:Fail to create share memory!"), MessageBoxes::Icon::Error);
         m_exitCode = 1;
         return;
     }
     if (!fits) {
         m_messages.tell(nullptr,
-                        QStringLiteral("地址太长, 不能交给正在运行的 Vesperal 浏览器 (最多 %1 字节).\n"
-                                       "The address is too long to hand to the running Vesperal (at most %1 bytes).")
+                        tr("地址太长, 不能交给正在运行的 Vesperal 浏览器 (最多 %1 字节).\n"
+                           "The address is too long to hand to the running Vesperal (at most %1 bytes).")
                             .arg(SingleInstance::kMaxRecord),
                         MessageBoxes::Icon::Warning);
         m_exitCode = 1;
@@ -233,7 +233,7 @@ void Application::applySavedProxy()
     const QString proxy = m_settings.read(settings::curProxy);
     if (m_settings.read(settings::proxyEnable) == 1 && !proxy.isEmpty()) {
         if (!SessionProxy::setNamed(proxy))
-            m_messages.tell(nullptr, QStringLiteral("设定代理失败."), MessageBoxes::Icon::Warning);
+            m_messages.tell(nullptr, tr("设定代理失败."), MessageBoxes::Icon::Warning);
         return;
     }
     SessionProxy::setDirect();

@@ -3,6 +3,8 @@
 #include "core/BuildInfo.h"
 #include "core/SettingsStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The number a stamp starts with, as the C library would read it: leading
@@ -33,8 +35,9 @@ QString check(SettingsStore &store, const QString &downloadAddress)
         return {};
     QString message;
     if (leadingNumber(stored) > leadingNumber(current)) {
-        message = QStringLiteral("你运行的是一个低版本的 Vesperal 浏览器。\nPlease download new version from ")
-                  + downloadAddress;
+        message = QCoreApplication::translate("BuildStamp",
+                                              "你运行的是一个低版本的 Vesperal 浏览器。\nPlease download new version from %1")
+                      .arg(downloadAddress);
     }
     store.write(settings::build, current);
     return message;
