@@ -88,11 +88,11 @@ bool ClientPrograms::handle(int id)
     if (!owns(id))
         return false;
     if (id == cmd::DefaultMail) {
-        startDefault(Kind::Mail, QStringLiteral("发送电子邮件失败。"));
+        startDefault(Kind::Mail, tr("发送电子邮件失败。"));
         return true;
     }
     if (id == cmd::AddressBook) {
-        startDefault(Kind::Contacts, QStringLiteral("载入地址簿失败。"));
+        startDefault(Kind::Contacts, tr("载入地址簿失败。"));
         return true;
     }
     if (!m_loaded)
@@ -104,7 +104,7 @@ bool ClientPrograms::handle(int id)
     const int index = id - firstOf(kind);
     // A program that is no longer installed: nothing happens.
     if (index < list.size() && !DesktopEntries::start(list[index]))
-        m_messages.tell(m_window, QStringLiteral("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
+        m_messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
     return true;
 }
 
@@ -128,5 +128,5 @@ void ClientPrograms::fillMenu(QMenu *menu, Kind kind)
         action->setData(firstOf(kind) + i);
     }
     if (list.isEmpty())
-        menu->addAction(QStringLiteral("(无)"))->setEnabled(false);
+        menu->addAction(tr("(无)"))->setEnabled(false);
 }

@@ -34,14 +34,21 @@ QString hostOf(const QString &address)
 const QList<EngineMenus::Category> &EngineMenus::categories()
 {
     static const QList<Category> list{
-        {33083, "文化(&A)", "arts.ini", 12288},        {33084, "商业(&B)", "business.ini", 15360},
-        {33085, "计算机(&C)", "computers.ini", 15616}, {33086, "游戏(&G)", "games.ini", 15872},
-        {33087, "卫生与健康(&H)", "health.ini", 15104}, {33088, "家庭(&O)", "home.ini", 14592},
-        {33089, "儿童和青少年(&K)", "kid.ini", 14336}, {33090, "新闻(&N)", "news.ini", 14080},
-        {33091, "娱乐(&E)", "RECREATION.ini", 14848}, {33092, "参考(&R)", "REFERENCE.ini", 13824},
-        {33093, "区域", "REGIONAL.ini", 13568},         {33094, "科学(&I)", "science.ini", 13312},
-        {33095, "购物(&S)", "shop.ini", 13056},         {33096, "社交", "society.ini", 12800},
-        {33097, "运动(&P)", "sports.ini", 12544},
+        {33083, QT_TRANSLATE_NOOP("EngineMenus", "文化(&A)"), "arts.ini", 12288},
+        {33084, QT_TRANSLATE_NOOP("EngineMenus", "商业(&B)"), "business.ini", 15360},
+        {33085, QT_TRANSLATE_NOOP("EngineMenus", "计算机(&C)"), "computers.ini", 15616},
+        {33086, QT_TRANSLATE_NOOP("EngineMenus", "游戏(&G)"), "games.ini", 15872},
+        {33087, QT_TRANSLATE_NOOP("EngineMenus", "卫生与健康(&H)"), "health.ini", 15104},
+        {33088, QT_TRANSLATE_NOOP("EngineMenus", "家庭(&O)"), "home.ini", 14592},
+        {33089, QT_TRANSLATE_NOOP("EngineMenus", "儿童和青少年(&K)"), "kid.ini", 14336},
+        {33090, QT_TRANSLATE_NOOP("EngineMenus", "新闻(&N)"), "news.ini", 14080},
+        {33091, QT_TRANSLATE_NOOP("EngineMenus", "娱乐(&E)"), "RECREATION.ini", 14848},
+        {33092, QT_TRANSLATE_NOOP("EngineMenus", "参考(&R)"), "REFERENCE.ini", 13824},
+        {33093, QT_TRANSLATE_NOOP("EngineMenus", "区域"), "REGIONAL.ini", 13568},
+        {33094, QT_TRANSLATE_NOOP("EngineMenus", "科学(&I)"), "science.ini", 13312},
+        {33095, QT_TRANSLATE_NOOP("EngineMenus", "购物(&S)"), "shop.ini", 13056},
+        {33096, QT_TRANSLATE_NOOP("EngineMenus", "社交"), "society.ini", 12800},
+        {33097, QT_TRANSLATE_NOOP("EngineMenus", "运动(&P)"), "sports.ini", 12544},
     };
     return list;
 }
@@ -141,29 +148,29 @@ bool EngineMenus::fillPopup(int placeholder, QMenu *menu)
     switch (placeholder) {
     case cmd::SearchPopup:
         menu->clear();
-        menu->addAction(QStringLiteral("全部搜索"))->setData(cmd::SearchAll);
+        menu->addAction(tr("全部搜索"))->setData(cmd::SearchAll);
         menu->addSeparator();
         if (!addEntries(menu, dataFile(kSearchFile), cmd::SearchFirst, cmd::SearchLast))
-            tellUnreadable(m_dataDir + QLatin1Char('/') + kSearchFile + QStringLiteral(" 错误！\n请重新安装！"));
+            tellUnreadable(m_dataDir + QLatin1Char('/') + kSearchFile);
         menu->addSeparator();
-        menu->addAction(QStringLiteral("清除搜索"))->setData(cmd::ClearSearch);
-        menu->addAction(QStringLiteral("自定义引擎"))->setData(cmd::CustomizeSearch);
+        menu->addAction(tr("清除搜索"))->setData(cmd::ClearSearch);
+        menu->addAction(tr("自定义引擎"))->setData(cmd::CustomizeSearch);
         return true;
     case cmd::TranslatePopup:
         menu->clear();
         if (!addEntries(menu, dataFile(kTranslateFile), cmd::TranslateFirst, cmd::TranslateLast))
-            tellUnreadable(m_dataDir + QLatin1Char('/') + kTranslateFile + QStringLiteral(" 错误！\n请重新安装！"));
+            tellUnreadable(m_dataDir + QLatin1Char('/') + kTranslateFile);
         for (QAction *action : menu->actions()) {
             if (!action->isSeparator())
                 action->setIcon(pageEntryIcon());
         }
         menu->addSeparator();
-        menu->addAction(QStringLiteral("自定义..."))->setData(cmd::CustomizeTranslate);
+        menu->addAction(tr("自定义..."))->setData(cmd::CustomizeTranslate);
         return true;
     case cmd::GotoPopup:
         menu->clear();
         if (!addEntries(menu, dataFile(kGotoFile), cmd::GotoFirst, cmd::GotoLast))
-            tellUnreadable(QStringLiteral("goto.ini 错误！\n请重新安装！"));
+            tellUnreadable(QStringLiteral("goto.ini"));
         return true;
     default: break;
     }
@@ -171,7 +178,7 @@ bool EngineMenus::fillPopup(int placeholder, QMenu *menu)
         if (placeholder != category.customize)
             continue;
         menu->clear();
-        menu->addAction(QStringLiteral("自定义..."))->setData(category.customize);
+        menu->addAction(tr("自定义..."))->setData(category.customize);
         menu->addSeparator();
         // A missing category file shows no more than that, and says nothing.
         addEntries(menu, dataFile(QStringLiteral("webdir/") + QLatin1String(category.file)), category.first,
@@ -181,9 +188,9 @@ bool EngineMenus::fillPopup(int placeholder, QMenu *menu)
     return false;
 }
 
-void EngineMenus::tellUnreadable(const QString &text)
+void EngineMenus::tellUnreadable(const QString &file)
 {
-    m_messages.tell(m_window, text, MessageBoxes::Icon::Warning);
+    m_messages.tell(m_window, tr("%1 错误！\n请重新安装！").arg(file), MessageBoxes::Icon::Warning);
 }
 
 QString EngineMenus::activeAddress() const
@@ -233,7 +240,7 @@ void EngineMenus::searchAll()
     }
     const auto lines = MenuFile::read(dataFile(kSearchFile));
     if (!lines) {
-        tellUnreadable(m_dataDir + QLatin1Char('/') + kSearchFile + QStringLiteral(" 错误！\n请重新安装！"));
+        tellUnreadable(m_dataDir + QLatin1Char('/') + kSearchFile);
         return;
     }
     for (const MenuFile::Line &line : *lines) {
@@ -247,7 +254,7 @@ void EngineMenus::translate(int n)
     const auto lines = MenuFile::read(dataFile(kTranslateFile));
     const auto entry = lines ? MenuFile::entry(*lines, n) : std::nullopt;
     if (entry)
-        open(MenuFile::fill(entry->target, QString(), activeAddress()), QStringLiteral("翻译..."));
+        open(MenuFile::fill(entry->target, QString(), activeAddress()), tr("翻译..."));
 }
 
 void EngineMenus::goTo(int n)
@@ -260,10 +267,10 @@ void EngineMenus::goTo(int n)
     if (entry->target.contains(MenuFile::kDomainPlaceholder)) {
         const QString host = hostOf(address);
         if (!host.isEmpty())
-            open(MenuFile::fill(entry->target, QString(), address, host), QStringLiteral("Whois..."));
+            open(MenuFile::fill(entry->target, QString(), address, host), tr("Whois..."));
         return;
     }
-    open(MenuFile::fill(entry->target, QString(), address), QStringLiteral("Go to ..."));
+    open(MenuFile::fill(entry->target, QString(), address), tr("Go to ..."));
 }
 
 void EngineMenus::openWebDirEntry(int id)

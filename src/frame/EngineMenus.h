@@ -60,7 +60,8 @@ private:
     bool addEntries(QMenu *menu, const QString &file, int first, int last);
     void open(const QString &address, const QString &title, bool front = false);
     QString activeAddress() const;
-    void tellUnreadable(const QString &text);
+    // Says that the file, named as given, cannot be read and asks for a new install.
+    void tellUnreadable(const QString &file);
 
     PageHost &m_host;
     FindCommands &m_find;

@@ -10,8 +10,8 @@ FindBox::FindBox(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setMinimumContentsLength(16);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setToolTip(QStringLiteral("输入文字这里到查找"));
-    lineEdit()->setPlaceholderText(QStringLiteral("输入文字这里到查找和强调"));
+    setToolTip(tr("输入文字这里到查找"));
+    lineEdit()->setPlaceholderText(tr("输入文字这里到查找和强调"));
     connect(this, qOverload<int>(&QComboBox::activated), this, &FindBox::searchRequested);
 }
 

@@ -328,7 +328,7 @@ bool FrameCommands::hideFrame()
     if (!w.isVisible())
         return true;
     if (!m_parts.hotKey.registerCtrlQ()) {
-        m_parts.messages.tell(&w, QStringLiteral("注册热键'Ctrl + Q' 错误! 隐藏失败."), MessageBoxes::Icon::Warning);
+        m_parts.messages.tell(&w, tr("注册热键'Ctrl + Q' 错误! 隐藏失败."), MessageBoxes::Icon::Warning);
         return false;
     }
     w.hide();
@@ -338,7 +338,7 @@ bool FrameCommands::hideFrame()
 void FrameCommands::openHelp()
 {
     if (!QFileInfo(m_parts.helpFile).isFile()) {
-        m_parts.messages.tell(&m_parts.window, QStringLiteral("帮助文件没找到!"), MessageBoxes::Icon::Warning);
+        m_parts.messages.tell(&m_parts.window, tr("帮助文件没找到!"), MessageBoxes::Icon::Warning);
         return;
     }
     // In English, the English twin of the page when there is one.

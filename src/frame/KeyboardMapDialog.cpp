@@ -11,10 +11,10 @@ KeyboardMapDialog::KeyboardMapDialog(QWidget *parent)
     : QDialog(parent)
     , m_table(new QTableWidget(this))
 {
-    setWindowTitle(QStringLiteral("快捷键列表"));
+    setWindowTitle(tr("快捷键列表"));
     resize(520, 420);
     m_table->setColumnCount(3);
-    m_table->setHorizontalHeaderLabels({QStringLiteral("命令"), QStringLiteral("快捷键"), QStringLiteral("说明")});
+    m_table->setHorizontalHeaderLabels({tr("命令"), tr("快捷键"), tr("说明")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
