@@ -13,8 +13,8 @@
 OpenDialog::OpenDialog(const QStringList &typed, QWidget *parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("打开..."));
-    auto *prompt = new QLabel(QStringLiteral("请输入一个 URL 或者一个文件路径，然后单击确定，浏览器将打开它"), this);
+    setWindowTitle(tr("打开..."));
+    auto *prompt = new QLabel(tr("请输入一个 URL 或者一个文件路径，然后单击确定，浏览器将打开它"), this);
     prompt->setWordWrap(true);
 
     m_address = new QComboBox(this);
@@ -28,14 +28,14 @@ OpenDialog::OpenDialog(const QStringList &typed, QWidget *parent)
     completer->setCaseSensitivity(Qt::CaseInsensitive);
     completer->setFilterMode(Qt::MatchContains);
     m_address->setCompleter(completer);
-    auto *label = new QLabel(QStringLiteral("URL:"), this);
+    auto *label = new QLabel(tr("URL:"), this);
     label->setBuddy(m_address);
 
-    m_newWindow = new QCheckBox(QStringLiteral("在新窗口打开"), this);
+    m_newWindow = new QCheckBox(tr("在新窗口打开"), this);
     m_newWindow->setObjectName(QStringLiteral("newWindow"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    QPushButton *browse = buttons->addButton(QStringLiteral("浏览..."), QDialogButtonBox::ActionRole);
+    QPushButton *browse = buttons->addButton(tr("浏览..."), QDialogButtonBox::ActionRole);
     browse->setObjectName(QStringLiteral("browse"));
     connect(buttons, &QDialogButtonBox::accepted, this, &OpenDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &OpenDialog::reject);
@@ -78,8 +78,8 @@ void OpenDialog::accept()
 void OpenDialog::browse()
 {
     const QString file = QFileDialog::getOpenFileName(
-        this, QStringLiteral("打开"), QString(),
-        QStringLiteral("网页文件 (*.htm *.html *.shtml *.xhtml *.mht *.mhtml);;文本文件 (*.txt);;所有文件 (*)"));
+        this, tr("打开"), QString(),
+        tr("网页文件 (*.htm *.html *.shtml *.xhtml *.mht *.mhtml);;文本文件 (*.txt);;所有文件 (*)"));
     if (!file.isEmpty())
         setText(file);
 }

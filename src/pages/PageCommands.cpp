@@ -223,7 +223,7 @@ void PageCommands::clipboardPage()
     QClipboard *clipboard = QGuiApplication::clipboard();
     const QMimeData *data = clipboard ? clipboard->mimeData() : nullptr;
     if (!data) {
-        m_host.messages().tell(&m_host, QStringLiteral("无法打开这剪贴簿."), MessageBoxes::Icon::Warning);
+        m_host.messages().tell(&m_host, tr("无法打开这剪贴簿."), MessageBoxes::Icon::Warning);
         return;
     }
     const QString text = data->text().trimmed();
@@ -325,7 +325,7 @@ void PageCommands::fillClosedPagesMenu(QMenu *menu) const
     menu->clear();
     const ClosedPageList &closed = m_host.list().closed();
     if (closed.isEmpty()) {
-        addEntry(menu, cmd::NoClosedPages, QStringLiteral("没有已关闭的窗口..."));
+        addEntry(menu, cmd::NoClosedPages, tr("没有已关闭的窗口..."));
         return;
     }
     menu->setToolTipsVisible(true);
@@ -342,7 +342,7 @@ void PageCommands::fillPagesMenu(QMenu *menu) const
     menu->clear();
     // The closed-Pages submenu of the last filling is not one of the menu's actions.
     qDeleteAll(menu->findChildren<QMenu *>(Qt::FindDirectChildrenOnly));
-    QMenu *closed = menu->addMenu(QStringLiteral("已关闭的窗口"));
+    QMenu *closed = menu->addMenu(tr("已关闭的窗口"));
     fillClosedPagesMenu(closed);
     menu->addSeparator();
     const PageList &list = m_host.list();
@@ -352,7 +352,7 @@ void PageCommands::fillPagesMenu(QMenu *menu) const
         if (label.isEmpty())
             label = page->address();
         if (label.isEmpty())
-            label = QStringLiteral("UnKnown...");
+            label = tr("UnKnown...");
         QAction *action = addEntry(menu, cmd::PageEntryFirst + i, label, kPagesMenuWidth);
         action->setIcon(pageEntryIcon());
         if (i == list.current())
@@ -383,16 +383,16 @@ void PageCommands::fillTabMenu(QMenu *menu) const
         action->setData(id);
         return action;
     };
-    add(cmd::CloseMenuTab, QStringLiteral("关闭  (双击)(&C)"));
-    add(cmd::CloseAll, QStringLiteral("全部关闭..."));
-    add(cmd::CloseMenuTabHost, QStringLiteral("关闭该域全部书签(&D)"));
-    add(cmd::CloseAllButMenuTab, QStringLiteral("全部关闭- 保留该书签(&K)"));
+    add(cmd::CloseMenuTab, tr("关闭  (双击)(&C)"));
+    add(cmd::CloseAll, tr("全部关闭..."));
+    add(cmd::CloseMenuTabHost, tr("关闭该域全部书签(&D)"));
+    add(cmd::CloseAllButMenuTab, tr("全部关闭- 保留该书签(&K)"));
     menu->addSeparator();
-    add(cmd::RefreshMenuTab, QStringLiteral("刷新(&R)"));
-    add(cmd::StopMenuTab, QStringLiteral("停止(&S)"));
+    add(cmd::RefreshMenuTab, tr("刷新(&R)"));
+    add(cmd::StopMenuTab, tr("停止(&S)"));
     menu->addSeparator();
-    QAction *lock = add(cmd::LockMenuTab, QStringLiteral("锁定该书签(&L)..."));
+    QAction *lock = add(cmd::LockMenuTab, tr("锁定该书签(&L)..."));
     lock->setCheckable(true);
     lock->setChecked(checked(cmd::LockMenuTab).value_or(false));
-    add(cmd::AddMenuTabFavorite, QStringLiteral("添加到收藏夹..."));
+    add(cmd::AddMenuTabFavorite, tr("添加到收藏夹..."));
 }

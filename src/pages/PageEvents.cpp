@@ -164,10 +164,10 @@ void CWebBrowser2::onScriptError(const QString &message, const QString &source, 
     // next errors only reach the status bar.
     if (!m_context.switches().bSilent
         && m_context.showScriptError(m_control->widget(),
-                                     QStringLiteral("%1\n\n%2\n行: %3").arg(message, source).arg(line)))
+                                     tr("%1\n\n%2\n行: %3").arg(message, source, QString::number(line))))
         return; // this Page may be gone now
     if (isActive())
-        m_context.frame().setStatusText(QStringLiteral("脚本错误!"));
+        m_context.frame().setStatusText(tr("脚本错误!"));
 }
 
 void CWebBrowser2::onElementReleased(const ElementInfo &element)

@@ -451,7 +451,7 @@ void PageHost::openTextInTab(int index, const QString &text)
     // A script dragged out of one page must not run in another page's site.
     if (!page || DroppedFile::isScript(text) || text.trimmed().isEmpty())
         return;
-    page->setTabLabel(QStringLiteral("loading..."));
+    page->setTabLabel(tr("loading..."));
     page->setTabImage(TabGlyph::LoadedActive);
     page->control()->navigate(text.trimmed());
 }
@@ -491,7 +491,7 @@ bool PageHost::showScriptError(QWidget *over, const QString &text)
         if (host)
             host->m_scriptErrorShown = false;
     });
-    m_services.messages.tell(over, text, MessageBoxes::Icon::Warning, QStringLiteral("脚本错误"));
+    m_services.messages.tell(over, text, MessageBoxes::Icon::Warning, tr("脚本错误"));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "pages/PopupRule.h"
 
+#include <QCoreApplication>
+
 namespace PopupRule {
 
 namespace {
@@ -33,7 +35,7 @@ QString tabLabel(const QString &text)
 {
     const QString trimmed = text.trimmed();
     if (trimmed.size() < 3)
-        return QStringLiteral("载入...");
+        return QCoreApplication::translate("PopupRule", "载入...");
     if (trimmed.size() < 10)
         return trimmed + QStringLiteral("...");
     return trimmed;

@@ -115,9 +115,10 @@ void StartupPages::openUrlList()
     const BoundedFile::Result file = BoundedFile::read(urlListFile(), BoundedFile::kListLimit);
     if (!file.ok()) {
         m_host.CreateFirstPage(kBlankAddress);
-        const QString message = file.status == BoundedFile::Status::Missing
-                                    ? m_dataDir + tr("/startuplist.txt not found.\n你可以删除它!")
-                                    : m_dataDir + tr("/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开.");
+        const QString message = (file.status == BoundedFile::Status::Missing
+                                     ? tr("%1/startuplist.txt not found.\n你可以删除它!")
+                                     : tr("%1/startuplist.txt 不是一个不大于 4 MB 的文本文件, 没有打开."))
+                                    .arg(m_dataDir);
         m_messages.tell(m_window, message, MessageBoxes::Icon::Warning);
         return;
     }
@@ -173,8 +174,8 @@ void StartupPages::kept(const QByteArray &value, bool landed)
         return;
     m_failureTold = true;
     m_messages.tell(m_window,
-                    QStringLiteral("打开的页面不能保存到 %1 (磁盘满了吗?). 浏览器会继续尝试.\n"
-                                   "The open Pages cannot be saved (is the disk full?); Vesperal keeps trying.")
+                    tr("打开的页面不能保存到 %1 (磁盘满了吗?). 浏览器会继续尝试.\n"
+                       "The open Pages cannot be saved (is the disk full?); Vesperal keeps trying.")
                         .arg(m_settings.registry().fileName()),
                     MessageBoxes::Icon::Warning);
 }

@@ -1,5 +1,7 @@
 #include "pages/StatusFilter.h"
 
+#include <QCoreApplication>
+
 namespace StatusFilter {
 
 bool isAddressLike(const QString &text)
@@ -11,13 +13,13 @@ bool isAddressLike(const QString &text)
 QString securityText(int level)
 {
     switch (level) {
-    case 0: return QStringLiteral("安全设置 .");
-    case 1: return QStringLiteral("Multiple");
-    case 2: return QStringLiteral("Unknown.");
-    case 3: return QStringLiteral("40-bit.");
-    case 4: return QStringLiteral("56-bit.");
-    case 5: return QStringLiteral("Fortezza.");
-    case 6: return QStringLiteral("128-bit.");
+    case 0: return QCoreApplication::translate("StatusFilter", "安全设置 .");
+    case 1: return QCoreApplication::translate("StatusFilter", "Multiple");
+    case 2: return QCoreApplication::translate("StatusFilter", "Unknown.");
+    case 3: return QCoreApplication::translate("StatusFilter", "40-bit.");
+    case 4: return QCoreApplication::translate("StatusFilter", "56-bit.");
+    case 5: return QCoreApplication::translate("StatusFilter", "Fortezza.");
+    case 6: return QCoreApplication::translate("StatusFilter", "128-bit.");
     default: return {};
     }
 }
