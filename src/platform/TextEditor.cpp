@@ -1,5 +1,7 @@
 #include "platform/TextEditor.h"
 
+#include <QCoreApplication>
+
 namespace TextEditor {
 
 std::optional<DesktopEntry> find(const DesktopEntries &entries)
@@ -20,7 +22,7 @@ bool open(const QString &file, const DesktopEntries &entries)
 
 QString cannotOpenMessage(const QString &file)
 {
-    return QStringLiteral("找不到文本编辑器, 不能打开 %1。").arg(file);
+    return QCoreApplication::translate("TextEditor", "找不到文本编辑器, 不能打开 %1。").arg(file);
 }
 
 } // namespace TextEditor

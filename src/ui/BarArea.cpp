@@ -10,24 +10,24 @@ BarArea::BarArea(QMainWindow &window, QMenuBar *menuBar, QWidget *busy, QWidget 
     : QObject(&window)
     , m_window(window)
 {
-    m_menu = addBand(QStringLiteral("menuBand"), QStringLiteral("菜单栏"), false);
+    m_menu = addBand(QStringLiteral("menuBand"), tr("菜单栏"), false);
     m_menu->addWidget(menuBar);
     auto *spacer = new QWidget(m_menu);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     m_menu->addWidget(spacer);
     m_menu->addWidget(busy);
 
-    m_standard = addBand(QStringLiteral("standardBar"), QStringLiteral("常用工具栏"), true);
-    m_search = addBand(QStringLiteral("searchBar"), QStringLiteral("搜索:"), true);
-    m_search->addWidget(new QLabel(QStringLiteral("搜索: "), m_search));
+    m_standard = addBand(QStringLiteral("standardBar"), tr("常用工具栏"), true);
+    m_search = addBand(QStringLiteral("searchBar"), tr("搜索:"), true);
+    m_search->addWidget(new QLabel(tr("搜索: "), m_search));
     m_search->addWidget(findBox);
-    m_address = addBand(QStringLiteral("addressBand"), QStringLiteral("地址:"), true);
-    m_address->addWidget(new QLabel(QStringLiteral("地址: "), m_address));
+    m_address = addBand(QStringLiteral("addressBand"), tr("地址:"), true);
+    m_address->addWidget(new QLabel(tr("地址: "), m_address));
     m_address->addWidget(address);
     address->setMinimumWidth(200);
     address->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_go = addBand(QStringLiteral("goBar"), QStringLiteral("转到栏"), true);
-    m_tabs = addBand(QStringLiteral("tabBand"), QStringLiteral("书签栏"), true);
+    m_go = addBand(QStringLiteral("goBar"), tr("转到栏"), true);
+    m_tabs = addBand(QStringLiteral("tabBand"), tr("书签栏"), true);
     m_tabs->addWidget(tabStrip);
     tabStrip->setMinimumWidth(200);
 }

@@ -11,12 +11,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-namespace {
-
-const QString kSeparator = QStringLiteral("—— 分隔线 ——");
-
-} // namespace
-
 CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tools,
                                  std::function<QString(int)> labelFor, QWidget *parent)
     : QDialog(parent)
@@ -24,7 +18,7 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     , m_tools(std::move(tools))
     , m_labelFor(std::move(labelFor))
 {
-    setWindowTitle(QStringLiteral("自定义"));
+    setWindowTitle(tr("自定义"));
     resize(460, 400);
     auto *tabs = new QTabWidget(this);
 
@@ -34,9 +28,9 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     for (const ToolBarChoice &bar : m_bars)
         m_bar->addItem(bar.title);
     m_buttons = new QListWidget(barPage);
-    auto *up = new QPushButton(QStringLiteral("上移(&U)"), barPage);
-    auto *down = new QPushButton(QStringLiteral("下移(&D)"), barPage);
-    auto *reset = new QPushButton(QStringLiteral("重置(&R)"), barPage);
+    auto *up = new QPushButton(tr("上移(&U)"), barPage);
+    auto *down = new QPushButton(tr("下移(&D)"), barPage);
+    auto *reset = new QPushButton(tr("重置(&R)"), barPage);
     connect(up, &QPushButton::clicked, this, [this] { moveCurrentButton(-1); });
     connect(down, &QPushButton::clicked, this, [this] { moveCurrentButton(+1); });
     connect(reset, &QPushButton::clicked, this, &CustomizeDialog::resetCurrentBar);
@@ -52,7 +46,7 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     auto *barLayout = new QVBoxLayout(barPage);
     barLayout->addWidget(m_bar);
     barLayout->addLayout(barRow);
-    tabs->addTab(barPage, QStringLiteral("工具栏"));
+    tabs->addTab(barPage, tr("工具栏"));
 
     // The user's tools.
     auto *toolPage = new QWidget(tabs);
@@ -63,19 +57,19 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     m_command = new QLineEdit(toolPage);
     m_arguments = new QLineEdit(toolPage);
     auto *browse = new QPushButton(QStringLiteral("..."), toolPage);
-    auto *add = new QPushButton(QStringLiteral("添加(&A)"), toolPage);
-    auto *remove = new QPushButton(QStringLiteral("删除(&E)"), toolPage);
+    auto *add = new QPushButton(tr("添加(&A)"), toolPage);
+    auto *remove = new QPushButton(tr("删除(&E)"), toolPage);
     connect(m_toolList, &QListWidget::currentRowChanged, this, &CustomizeDialog::showTool);
     for (QLineEdit *edit : {m_name, m_command, m_arguments})
         connect(edit, &QLineEdit::textEdited, this, &CustomizeDialog::editTool);
     connect(add, &QPushButton::clicked, this, [this] {
-        addTool({QStringLiteral("新工具"), QString(), QString()});
+        addTool({tr("新工具"), QString(), QString()});
         m_name->setFocus();
         m_name->selectAll();
     });
     connect(remove, &QPushButton::clicked, this, &CustomizeDialog::removeCurrentTool);
     connect(browse, &QPushButton::clicked, this, [this] {
-        const QString program = QFileDialog::getOpenFileName(this, QStringLiteral("选择程序"));
+        const QString program = QFileDialog::getOpenFileName(this, tr("选择程序"));
         if (!program.isEmpty()) {
             m_command->setText(program);
             editTool();
@@ -85,9 +79,9 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     commandRow->addWidget(m_command, 1);
     commandRow->addWidget(browse);
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("名称:"), m_name);
-    form->addRow(QStringLiteral("命令:"), commandRow);
-    form->addRow(QStringLiteral("参数:"), m_arguments);
+    form->addRow(tr("名称:"), m_name);
+    form->addRow(tr("命令:"), commandRow);
+    form->addRow(tr("参数:"), m_arguments);
     auto *toolButtons = new QHBoxLayout;
     toolButtons->addWidget(add);
     toolButtons->addWidget(remove);
@@ -96,7 +90,7 @@ CustomizeDialog::CustomizeDialog(QList<ToolBarChoice> bars, QList<UserTool> tool
     toolLayout->addWidget(m_toolList, 1);
     toolLayout->addLayout(form);
     toolLayout->addLayout(toolButtons);
-    tabs->addTab(toolPage, QStringLiteral("外部工具"));
+    tabs->addTab(toolPage, tr("外部工具"));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -120,7 +114,7 @@ void CustomizeDialog::showBar(int index)
         return;
     const ToolBarChoice &bar = m_bars[index];
     auto addItem = [this](int id, bool shown) {
-        auto *item = new QListWidgetItem(id == 0 ? kSeparator : m_labelFor(id), m_buttons);
+        auto *item = new QListWidgetItem(id == 0 ? tr("—— 分隔线 ——") : m_labelFor(id), m_buttons);
         item->setData(Qt::UserRole, id);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(shown ? Qt::Checked : Qt::Unchecked);

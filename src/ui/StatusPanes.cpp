@@ -111,13 +111,13 @@ StatusPanes::StatusPanes(QStatusBar *bar)
 
     StatusPane *editor = addPane(cmd::EditorPane, false);
     editor->setIcon(PaneIcons::editor());
-    editor->setToolTip(QStringLiteral("双击显示或隐藏编辑器！"));
+    editor->setToolTip(tr("双击显示或隐藏编辑器！"));
 
     addPane(cmd::OfflinePane, false);
     addPane(cmd::PopupPane, false);
     StatusPane *security = addPane(cmd::SecurityPane, false);
     security->setIcon(PaneIcons::security());
-    security->setToolTip(QStringLiteral("浏览网页时的安全设置."));
+    security->setToolTip(tr("浏览网页时的安全设置."));
 
     setOnline(true);
     setPopupsBlocked(true);
@@ -217,17 +217,16 @@ void StatusPanes::setOnline(bool online)
 {
     StatusPane *p = pane(cmd::OfflinePane);
     p->setIcon(online ? PaneIcons::online() : PaneIcons::offline());
-    p->setText(online ? QStringLiteral("在 线 ") : QStringLiteral("离 线  "));
-    p->setToolTip(online ? QStringLiteral("在线，双击脱机！") : QStringLiteral("离线，双击链接！"));
+    p->setText(online ? tr("在 线 ") : tr("离 线  "));
+    p->setToolTip(online ? tr("在线，双击脱机！") : tr("离线，双击链接！"));
 }
 
 void StatusPanes::setPopupsBlocked(bool blocked)
 {
     StatusPane *p = pane(cmd::PopupPane);
     p->setIcon(blocked ? PaneIcons::popupsBlocked() : PaneIcons::popupsAllowed());
-    p->setText(QStringLiteral("弹 出"));
-    p->setToolTip(blocked ? QStringLiteral("禁止跳出窗口，双击允许跳出窗口。")
-                          : QStringLiteral("允许跳出窗口，双击禁止跳出窗口。"));
+    p->setText(tr("弹 出"));
+    p->setToolTip(blocked ? tr("禁止跳出窗口，双击允许跳出窗口。") : tr("允许跳出窗口，双击禁止跳出窗口。"));
 }
 
 void StatusPanes::setSecurityText(const QString &text)
@@ -245,7 +244,7 @@ void StatusPanes::refreshMemory()
 
 QString StatusPanes::memoryText(quint64 availableBytes, quint64 totalBytes)
 {
-    return QStringLiteral("%1MB/%2MB physical memory free")
+    return tr("%1MB/%2MB physical memory free")
         .arg(availableBytes / 1024000)
         .arg(totalBytes / 1024000);
 }

@@ -4,6 +4,7 @@
 #include "core/SettingsTable.h"
 #include "platform/DesktopEntries.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -13,7 +14,7 @@ namespace {
 
 struct Kind
 {
-    const char *name;
+    const char *name; // marked for translation in the "UserTools" context
     std::function<QList<DesktopEntry>(const DesktopEntries &)> find;
 };
 
@@ -48,27 +49,29 @@ UserTool toolFrom(const QString &name, const DesktopEntry &entry)
 QList<UserTool> UserTools::defaults(const DesktopEntries &desktop)
 {
     const QList<Kind> kinds{
-        {"记事本(&N)",
+        {QT_TRANSLATE_NOOP("UserTools", "记事本(&N)"),
          [](const DesktopEntries &d) {
              QList<DesktopEntry> list = d.withCategory(QStringLiteral("TextEditor"));
              if (auto plain = d.defaultFor(QStringLiteral("text/plain")))
                  list.prepend(*plain);
              return list;
          }},
-        {"绘画", [](const DesktopEntries &d) { return d.withCategory(QStringLiteral("RasterGraphics")); }},
-        {"资源管理器",
+        {QT_TRANSLATE_NOOP("UserTools", "绘画"),
+         [](const DesktopEntries &d) { return d.withCategory(QStringLiteral("RasterGraphics")); }},
+        {QT_TRANSLATE_NOOP("UserTools", "资源管理器"),
          [](const DesktopEntries &d) {
              QList<DesktopEntry> list = d.withCategory(QStringLiteral("FileManager"));
              if (auto folders = d.defaultFor(QStringLiteral("inode/directory")))
                  list.prepend(*folders);
              return list;
          }},
-        {"同步(&S)",
+        {QT_TRANSLATE_NOOP("UserTools", "同步(&S)"),
          [](const DesktopEntries &d) {
              return filtered(d.entries(), [](const DesktopEntry &e) { return mentions(e, QStringLiteral("sync")); });
          }},
-        {"计算器", [](const DesktopEntries &d) { return d.withCategory(QStringLiteral("Calculator")); }},
-        {"光碟播放器",
+        {QT_TRANSLATE_NOOP("UserTools", "计算器"),
+         [](const DesktopEntries &d) { return d.withCategory(QStringLiteral("Calculator")); }},
+        {QT_TRANSLATE_NOOP("UserTools", "光碟播放器"),
          [](const DesktopEntries &d) {
              QList<DesktopEntry> list = d.handlers(QStringLiteral("x-content/audio-cdda"));
              if (list.isEmpty()) {
@@ -83,7 +86,7 @@ QList<UserTool> UserTools::defaults(const DesktopEntries &desktop)
     for (const Kind &kind : kinds) {
         const QList<DesktopEntry> found = kind.find(desktop);
         if (!found.isEmpty())
-            tools << toolFrom(QString::fromUtf8(kind.name), found.first());
+            tools << toolFrom(QCoreApplication::translate("UserTools", kind.name), found.first());
     }
     return tools;
 }
