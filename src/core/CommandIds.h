@@ -59,6 +59,8 @@ inline constexpr int Redo = 57644;
 // What is done with a Page's content
 inline constexpr int SavePage = 32860;
 inline constexpr int SaveAsHtml = 32861;
+inline constexpr int ClonePage = 33046;
+inline constexpr int SaveAllPages = 33047;
 inline constexpr int PrintPage = 32854;
 inline constexpr int PrintSetup = 32855;
 inline constexpr int PrintPreview = 32856;
@@ -76,6 +78,11 @@ inline constexpr int OpenInDefaultBrowser = 33065;
 inline constexpr int OpenFiles = 33001;
 inline constexpr int UpEntryFirst = 29440; // + i, 16 ids
 inline constexpr int UpEntryLast = 29455;
+inline constexpr int UpPopup = 32937; // placeholder of the Up button's drop-down
+inline constexpr int MailPage = 32899;
+inline constexpr int SaveCopy = 32864;
+inline constexpr int InternetOptions = 32857;
+inline constexpr int AutoScroll = 32879;
 
 // What Pages may load
 inline constexpr int LoadSounds = 32926;

@@ -24,6 +24,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPointer>
 #include <QPrintDialog>
@@ -113,6 +114,12 @@ PageFileCommands::PageFileCommands(PageFileParts parts, QObject *parent)
 {
 }
 
+PageFileCommands::~PageFileCommands()
+{
+    for (const QString &archive : std::as_const(m_mailArchives))
+        QFile::remove(archive);
+}
+
 bool PageFileCommands::owns(int id)
 {
     switch (id) {
@@ -135,6 +142,10 @@ bool PageFileCommands::owns(int id)
     case cmd::CookieEditor:
     case cmd::OpenInDefaultBrowser:
     case cmd::OpenFiles:
+    case cmd::SaveCopy:
+    case cmd::MailPage:
+    case cmd::InternetOptions:
+    case cmd::AutoScroll:
         return true;
     default:
         return id >= cmd::UpEntryFirst && id <= cmd::UpEntryLast;
@@ -150,6 +161,11 @@ bool PageFileCommands::handle(int id)
         openFiles();
         return true;
     }
+    if (id == cmd::InternetOptions) {
+        if (m_parts.openConnectionSettings)
+            m_parts.openConnectionSettings();
+        return true;
+    }
     CWebBrowser2 *page = id == cmd::MenuTabProperties ? m_host.list().at(m_host.menuTab()) : m_host.activePage();
     if (!page)
         return true;
@@ -158,8 +174,10 @@ bool PageFileCommands::handle(int id)
         return true;
     }
     switch (id) {
-    case cmd::SavePage: save(page, false); break;
-    case cmd::SaveAsHtml: save(page, true); break;
+    case cmd::SavePage: save(page, SaveKind::AnyFormat); break;
+    case cmd::SaveAsHtml: save(page, SaveKind::HtmlOnly); break;
+    case cmd::SaveCopy: save(page, SaveKind::ArchiveCopy); break;
+    case cmd::AutoScroll: toggleAutoScroll(page); break;
     case cmd::PrintPage: print(page); break;
     case cmd::PrintSetup: printSetup(); break;
     case cmd::PrintPreview: printPreview(page); break;
@@ -171,6 +189,7 @@ bool PageFileCommands::handle(int id)
     case cmd::Redo: page->control()->runEdit(BrowserControl::Edit::Redo); break;
     case cmd::DesktopShortcut: sendDesktopShortcut(page); break;
     case cmd::ViewText: viewText(page); break;
+    case cmd::MailPage: mailPage(page); break;
     case cmd::MailAddress: mailAddress(page); break;
     case cmd::TellFriend: tellFriend(page); break;
     case cmd::CookieEditor: editCookies(page); break;
@@ -194,7 +213,7 @@ bool PageFileCommands::isEnabled(int id) const
         return true;
     if (id == cmd::MenuTabProperties)
         return m_host.list().at(m_host.menuTab()) != nullptr;
-    if (id == cmd::OpenFiles)
+    if (id == cmd::OpenFiles || id == cmd::InternetOptions)
         return true;
     if (!m_host.activePage())
         return false;
@@ -205,15 +224,30 @@ bool PageFileCommands::isEnabled(int id) const
     return true;
 }
 
-void PageFileCommands::save(CWebBrowser2 *page, bool htmlOnly)
+bool PageFileCommands::fillPopup(int placeholder, QMenu *menu)
+{
+    if (placeholder != cmd::UpPopup)
+        return false;
+    menu->clear();
+    const QStringList above = m_parts.addressText ? UpLevel::ancestors(m_parts.addressText()) : QStringList();
+    for (qsizetype i = 0; i < above.size() && cmd::UpEntryFirst + i <= cmd::UpEntryLast; ++i) {
+        QAction *entry = menu->addAction(above.at(i));
+        entry->setData(int(cmd::UpEntryFirst + i));
+    }
+    return true;
+}
+
+void PageFileCommands::save(CWebBrowser2 *page, SaveKind kind)
 {
     QPointer<BrowserControl> control = page->control();
     QList<SaveChoice> choices = saveChoices();
-    if (htmlOnly) {
-        choices.removeIf(
-            [](const SaveChoice &choice) { return choice.format != BrowserControl::SaveFormat::SingleHtml; });
+    // Only as the page's HTML, or a copy of the page as it is in one file.
+    if (kind != SaveKind::AnyFormat) {
+        const auto wanted =
+            kind == SaveKind::HtmlOnly ? BrowserControl::SaveFormat::SingleHtml : BrowserControl::SaveFormat::Mhtml;
+        choices.removeIf([wanted](const SaveChoice &choice) { return choice.format != wanted; });
     }
-    QFileDialog dialog(m_window, tr("保存网页"));
+    QFileDialog dialog(m_window, kind == SaveKind::ArchiveCopy ? tr("保存复制") : tr("保存网页"));
     dialog.setObjectName(QStringLiteral("savePageDialog"));
     // Our own dialog, the same on every desktop.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -233,7 +267,7 @@ void PageFileCommands::save(CWebBrowser2 *page, bool htmlOnly)
     const QString folder = saveFolder();
     dialog.setDirectory(folder);
     // A name not taken yet: an older page of the same title stays.
-    dialog.selectFile(PageFileName::freePath(folder, control->locationName(), QStringLiteral(".htm")));
+    dialog.selectFile(PageFileName::freePath(folder, control->locationName(), QLatin1Char('.') + choices.first().suffix));
     if (dialog.exec() != QDialog::Accepted || !control || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
@@ -325,6 +359,11 @@ void PageFileCommands::toggleEditMode(CWebBrowser2 *page)
             return;
         setEditing(control, mode.toString() == QLatin1String("on"));
     });
+}
+
+void PageFileCommands::toggleAutoScroll(CWebBrowser2 *page)
+{
+    page->control()->runPageScript(pageScript(QStringLiteral("auto-scroll.js")), {});
 }
 
 void PageFileCommands::setEditing(BrowserControl *control, bool on)
@@ -434,6 +473,54 @@ void PageFileCommands::viewText(CWebBrowser2 *page)
         if (!m_parts.openInEditor || !m_parts.openInEditor(path))
             m_parts.messages.tell(m_window, TextEditor::cannotOpenMessage(path), MessageBoxes::Icon::Warning);
     });
+}
+
+void PageFileCommands::mailPage(CWebBrowser2 *page)
+{
+    QPointer<BrowserControl> control = page->control();
+    const QString title = control->locationName().trimmed();
+    const QUrl address(page->address());
+    if (address.isLocalFile()) {
+        attachToMail(address.toLocalFile(), title);
+        return;
+    }
+    const QString folder = privateFolder();
+    const QString archive = folder.isEmpty() ? QString() : PageFileName::freePath(folder, title, QStringLiteral(".mht"));
+    if (archive.isEmpty()) {
+        m_parts.messages.tell(m_window, tr("不能写入文件 %1。").arg(QDir::toNativeSeparators(archive)),
+                              MessageBoxes::Icon::Warning);
+        return;
+    }
+    QPointer<PageFileCommands> self(this);
+    control->savePage(archive, BrowserControl::SaveFormat::Mhtml, [self, archive, title](bool written) {
+        if (!self)
+            return;
+        if (!written) {
+            QFile::remove(archive);
+            self->m_parts.messages.tell(self->m_window,
+                                        tr("不能写入文件 %1。").arg(QDir::toNativeSeparators(archive)),
+                                        MessageBoxes::Icon::Warning);
+            return;
+        }
+        self->m_mailArchives << archive;
+        self->attachToMail(archive, title);
+    });
+}
+
+void PageFileCommands::attachToMail(const QString &file, const QString &subject)
+{
+    // The desktop's own way to hand a file to the user's mail program.
+    const QString xdgEmail = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
+    if (xdgEmail.isEmpty()) {
+        m_parts.messages.tell(m_window, tr("没有发现邮件客户程序, 不能发送网页。"), MessageBoxes::Icon::Warning);
+        return;
+    }
+    QStringList arguments;
+    if (!subject.isEmpty())
+        arguments << QStringLiteral("--subject") << subject;
+    arguments << QStringLiteral("--attach") << file;
+    if (!QProcess::startDetached(xdgEmail, arguments))
+        m_parts.messages.tell(m_window, tr("发送电子邮件失败。"), MessageBoxes::Icon::Warning);
 }
 
 void PageFileCommands::mailAddress(CWebBrowser2 *page)

@@ -34,18 +34,23 @@ struct PageFileParts
     std::function<void(const QString &address)> showAddress;
     // The maker's web site, named in the mails we write.
     QString makerWebsite;
+    // Opens the program's connection settings (the closest it has to the
+    // desktop's Internet options).
+    std::function<void()> openConnectionSettings;
 };
 
 // The commands that do something with a Page's content rather than with the
 // page list: save, print and preview it, show its properties and its source,
 // edit it in place and undo or redo an edit, go up a level in its address,
 // put a link to it on the desktop,
-// mail its address, edit its cookies, open it in the desktop's default browser.
+// mail it or its address, edit its cookies, open it in the desktop's default browser.
 class PageFileCommands : public QObject, public CommandHandler
 {
     Q_OBJECT
 public:
     explicit PageFileCommands(PageFileParts parts, QObject *parent = nullptr);
+    // Removes the web archives handed to the mail program.
+    ~PageFileCommands() override;
 
     bool handle(int id) override;
     static bool owns(int id);
@@ -53,10 +58,13 @@ public:
     std::optional<bool> checked(int id) const override;
     // Each of them needs a Page.
     bool isEnabled(int id) const override;
+    // The Up button's drop-down: the addresses above the address bar's text.
+    bool fillPopup(int placeholder, QMenu *menu) override;
 
 private:
-    // In the engine's formats, or only as the page's HTML.
-    void save(CWebBrowser2 *page, bool htmlOnly);
+    // What the save dialog offers.
+    enum class SaveKind { AnyFormat, HtmlOnly, ArchiveCopy };
+    void save(CWebBrowser2 *page, SaveKind kind);
     void print(CWebBrowser2 *page);
     // Paper, orientation and margins for the printing that follows.
     void printSetup();
@@ -66,12 +74,18 @@ private:
     void showProperties(CWebBrowser2 *page);
     void viewSource(CWebBrowser2 *page);
     void toggleEditMode(CWebBrowser2 *page);
+    // Scrolls the page slowly down until the end, a click or a key, or stops it.
+    void toggleAutoScroll(CWebBrowser2 *page);
     void undo(CWebBrowser2 *page);
     // The text of the page's body in the text editor.
     void viewText(CWebBrowser2 *page);
     // Our private folder for files handed to other programs (mode 0700);
     // empty when it cannot be made.
     QString privateFolder();
+    // The page attached to a new mail: a local file as itself, anything else
+    // as a web archive of what the Page shows.
+    void mailPage(CWebBrowser2 *page);
+    void attachToMail(const QString &file, const QString &subject);
     // A mail with the page's address; a mail recommending the program to
     // the addresses the page links to.
     void mailAddress(CWebBrowser2 *page);
@@ -103,4 +117,7 @@ private:
     // The controls whose document is in design mode, with the connections
     // that forget it when they move on or go.
     QHash<const BrowserControl *, QList<QMetaObject::Connection>> m_editing;
+    // Web archives made for mails: the mail program may read them any time
+    // while we run.
+    QStringList m_mailArchives;
 };

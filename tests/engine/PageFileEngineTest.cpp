@@ -7,6 +7,7 @@
 #include "LoopbackHttpServer.h"
 #include "TestEnvironment.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPointer>
 #include <QPrinter>
@@ -17,6 +18,8 @@
 #include <QWebEngineProfile>
 
 #include <gtest/gtest.h>
+
+
 
 namespace {
 
@@ -250,6 +253,63 @@ TEST(PageFileEngineTest, TheCookieEditorsScriptsWriteEachPairAndExpireRemovedNam
         cookies.sort();
         EXPECT_EQ(cookies, (QStringList{QStringLiteral("fresh=3"), QStringLiteral("keep=changed"),
                                         QStringLiteral("other=x y")}));
+    }
+    delete profile;
+}
+
+TEST(PageFileEngineTest, AutoScrollStepsDownUntilStoppedByTheCommandOrAKey)
+{
+    LoopbackHttpServer server;
+    server.route(QStringLiteral("/long"), "<!doctype html><html><head><meta charset=utf-8><title>Long</title></head>"
+                                          "<body><div style='height:20000px'>top</div></body></html>");
+    auto *profile = new QWebEngineProfile;
+    QWidget window;
+    window.resize(800, 600);
+    window.show();
+    {
+        EngineControl control(profile, &window);
+        control.widget()->resize(800, 600);
+        control.widget()->show();
+        control.navigate(server.url(QStringLiteral("/long")));
+        ASSERT_TRUE(waitForLoad(control.page(), kWait));
+        // Offscreen no frame is ever drawn, and a page that really scrolls
+        // then keeps the answers to our scripts back: the steps are counted
+        // instead of taken, in the scripts' own world.
+        run(control, QStringLiteral("window.scrollBy = function (x, y) { window.steps = (window.steps || 0) + y; }"));
+        auto steps = [&] { return run(control, QStringLiteral("window.steps || 0")).toInt(); };
+        const QString autoScroll = resourceScript(QStringLiteral("auto-scroll.js"));
+        ASSERT_FALSE(autoScroll.isEmpty());
+        auto stepsPast = [&](int n) { return QTest::qWaitFor([&] { return steps() > n; }, kWait); };
+        // Stopped: no more steps (one under way may still land).
+        auto staysStill = [&] {
+            const int at = steps();
+            QTest::qWait(300);
+            return steps() - at < 2;
+        };
+
+        EXPECT_TRUE(run(control, autoScroll).toBool());
+        ASSERT_TRUE(stepsPast(10));
+        // The command again stops it.
+        EXPECT_FALSE(run(control, autoScroll).toBool());
+        EXPECT_TRUE(staysStill());
+
+        // A key stops it too.
+        EXPECT_TRUE(run(control, autoScroll).toBool());
+        ASSERT_TRUE(stepsPast(steps() + 10));
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        control.widget()->setFocus();
+        QTest::keyClick(window.windowHandle(), Qt::Key_Control);
+        EXPECT_TRUE(staysStill());
+        // And the command starts it afresh afterwards.
+        EXPECT_TRUE(run(control, autoScroll).toBool());
+
+        // At the end of the page it stops by itself.
+        run(control, QStringLiteral("document.scrollingElement.scrollTop = 1e6"));
+        QTest::qWait(100);
+        EXPECT_TRUE(staysStill());
+        EXPECT_TRUE(run(control, autoScroll).toBool());
+        run(control, autoScroll);
     }
     delete profile;
 }

@@ -29,6 +29,8 @@
 #include <QTemporaryDir>
 #include <QUrlQuery>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <functional>
 
@@ -124,6 +126,53 @@ TEST_F(PageFileCommandsTest, SaveAsHtmlOffersOnlyTheHtmlFormat)
     ASSERT_EQ(control->saved.size(), 1);
     EXPECT_EQ(control->saved.first().path, target);
     EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::SingleHtml);
+}
+
+TEST_F(PageFileCommandsTest, SaveCopyOffersTheWebArchiveAloneUnderAFreeName)
+{
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a"), QStringLiteral("Copy"));
+    const QString target = QDir::homePath() + QStringLiteral("/copy.mht");
+    bool seen = false;
+    QStringList filters;
+    QString proposed;
+    answerNextDialog<QFileDialog>(
+        [&](QFileDialog *dialog) {
+            filters = dialog->nameFilters();
+            QLineEdit *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            proposed = name->text();
+            name->setText(target);
+            static_cast<QDialog *>(dialog)->accept();
+        },
+        &seen);
+    frame().runCommand(cmd::SaveCopy);
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(filters, QStringList{QStringLiteral("Web 档案, 单一文件 (*.mht *.mhtml)")});
+    EXPECT_EQ(proposed, QStringLiteral("Copy.mht"));
+    ASSERT_EQ(control->saved.size(), 1);
+    EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::Mhtml);
+}
+
+TEST_F(PageFileCommandsTest, InternetOptionsInTheToolsMenuOpensTheProxySettings)
+{
+    frame();
+    QMenu *tools = nullptr;
+    for (QAction *top : frame().findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions()) {
+        if (top->menu() && top->menu()->actions().contains(frame().action(cmd::InternetOptions)))
+            tools = top->menu();
+    }
+    ASSERT_NE(tools, nullptr);
+    EXPECT_TRUE(frame().isEnabled(cmd::InternetOptions));
+    bool seen = false;
+    QString title;
+    answerNextDialog<QDialog>(
+        [&](QDialog *dialog) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        },
+        &seen);
+    frame().runCommand(cmd::InternetOptions);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(title.contains(QStringLiteral("代理"))) << title.toStdString();
 }
 
 TEST_F(PageFileCommandsTest, OpenFilesPutsTheFirstIntoABlankActivePageAndTheOthersIntoNewPages)
@@ -399,6 +448,42 @@ TEST_F(PageFileCommandsTest, OneLevelUpAndTheUpEntriesOpenWhatIsAboveTheAddressB
     viewMenu->close();
 }
 
+TEST_F(PageFileCommandsTest, TheUpButtonsDropDownListsTheAddressesAboveAndOpensTheOneClicked)
+{
+    settings.write(settings::standardButtons, QStringLiteral("32933"));
+    FakeControl *control = showPage(QStringLiteral("http://example.com/a/b/c.html"), QStringLiteral("C"));
+    frame().setAddressText(QStringLiteral("http://example.com/a/b/c.html"));
+    QAction *up = frame().action(cmd::OneLevelUp);
+    QToolButton *button = nullptr;
+    for (QToolBar *bar : frame().findChildren<QToolBar *>()) {
+        if (auto *b = qobject_cast<QToolButton *>(bar->widgetForAction(up)))
+            button = b;
+    }
+    ASSERT_NE(button, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame()));
+    ASSERT_TRUE(button->isVisible());
+
+    // The arrow beside the button opens the list; the second entry is clicked.
+    QStringList entries;
+    QTimer::singleShot(100, &frame(), [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *a : menu->actions())
+            entries << a->text();
+        QAction *second = menu->actions().value(1);
+        if (second)
+            QTest::mouseClick(menu->windowHandle(), Qt::LeftButton, {}, menu->actionGeometry(second).center());
+    });
+    const QPoint arrow = button->mapTo(&frame(), QPoint(button->width() - 3, button->height() / 2));
+    QTest::mouseClick(frame().windowHandle(), Qt::LeftButton, {}, arrow);
+    QTest::qWait(50);
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("http://example.com/a/b/"), QStringLiteral("http://example.com/a/"),
+                                    QStringLiteral("http://example.com/")}));
+    EXPECT_EQ(control->navigated.value(control->navigated.size() - 1), QStringLiteral("http://example.com/a/"));
+    EXPECT_EQ(frame().addressBar()->currentText(), QStringLiteral("http://example.com/a/"));
+}
+
 TEST_F(PageFileCommandsTest, SendDesktopShortcutPutsALinkNamedAfterTheTitleOnTheDesktop)
 {
     showPage(QStringLiteral("http://example.com/a?x=1"), QStringLiteral("Some: Page?"));
@@ -528,6 +613,69 @@ TEST_F(PageFileCommandsTest, MailTheAddressAndTellAFriendStartTheMailProgramWith
     EXPECT_TRUE(messages.told.isEmpty());
 }
 
+TEST_F(PageFileCommandsTest, MailThePageAttachesALocalFileItselfAndAWebArchiveKeptUntilTheEnd)
+{
+    QTemporaryDir tools;
+    ASSERT_TRUE(tools.isValid());
+    const QString record = tools.filePath(QStringLiteral("args"));
+    // Writes down its arguments, one a line, and whether the attachment is there.
+    FakeTool xdgEmail(tools.path(), QStringLiteral("xdg-email"),
+                      QStringLiteral("for a in \"$@\"; do printf '%s\\n' \"$a\"; done > '%1.tmp'\n"
+                                     "mv '%1.tmp' '%1'")
+                          .arg(record));
+    auto recorded = [&] {
+        QStringList lines;
+        if (!QTest::qWaitFor([&] { return QFile::exists(record); }, 5000))
+            return lines;
+        QFile file(record);
+        if (file.open(QIODevice::ReadOnly))
+            lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QFile::remove(record);
+        return lines;
+    };
+
+    // A page shown from a file: that file, and nothing is made or removed.
+    const QString local = QDir::homePath() + QStringLiteral("/my page & notes.html");
+    QFile(local).open(QIODevice::WriteOnly);
+    FakeControl *control = showPage(QUrl::fromLocalFile(local).toString(), QStringLiteral("Notes"));
+    frame().runCommand(cmd::MailPage);
+    EXPECT_EQ(recorded(), (QStringList{QStringLiteral("--subject"), QStringLiteral("Notes"), QStringLiteral("--attach"),
+                                       local}));
+    EXPECT_TRUE(control->saved.isEmpty());
+
+    // A page from the web: its web archive, in our private folder.
+    control->finishLoad(QStringLiteral("http://example.com/a"), QStringLiteral("Web: page?"));
+    control->name = QStringLiteral("Web: page?");
+    frame().runCommand(cmd::MailPage);
+    const QStringList args = recorded();
+    ASSERT_EQ(args.size(), 4);
+    const QString archive = args.at(3);
+    ASSERT_EQ(control->saved.size(), 1);
+    EXPECT_EQ(control->saved.first().path, archive);
+    EXPECT_EQ(control->saved.first().format, BrowserControl::SaveFormat::Mhtml);
+    EXPECT_EQ(QFileInfo(archive).fileName(), QStringLiteral("Web_ page_.mht"));
+    const QFileInfo folder(QFileInfo(archive).path());
+    EXPECT_EQ(folder.permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteGroup | QFile::WriteOther |
+                                      QFile::ExeGroup | QFile::ExeOther),
+              QFile::Permissions());
+    // The engine's file (the fake writes none) stays while we run, and goes with us.
+    QFile(archive).open(QIODevice::WriteOnly);
+    QTest::qWait(50);
+    EXPECT_TRUE(QFile::exists(archive));
+    EXPECT_TRUE(QFile::exists(local));
+    restart();
+    EXPECT_FALSE(QFile::exists(archive));
+    EXPECT_TRUE(QFile::exists(local));
+
+    // An archive that could not be written is not sent; the user is told.
+    control = showPage(QStringLiteral("http://example.com/b"), QStringLiteral("B"));
+    control->saveWrites = false;
+    frame().runCommand(cmd::MailPage);
+    EXPECT_EQ(messages.told.size(), 1);
+    QTest::qWait(200);
+    EXPECT_FALSE(QFile::exists(record));
+}
+
 TEST_F(PageFileCommandsTest, WithoutAMailProgramTheUserIsTold)
 {
     showPage(QStringLiteral("http://example.com/a"), QStringLiteral("A"));
@@ -537,6 +685,13 @@ TEST_F(PageFileCommandsTest, WithoutAMailProgramTheUserIsTold)
     frame().runCommand(cmd::MailAddress);
     qputenv("XDG_DATA_DIRS", dataDirs);
     EXPECT_EQ(messages.told, QStringList{QStringLiteral("没有发现邮件客户程序")});
+
+    // Nothing to hand a page to.
+    {
+        OnlyOnPath path(nothing.path());
+        frame().runCommand(cmd::MailPage);
+    }
+    EXPECT_EQ(messages.told.value(1), QStringLiteral("没有发现邮件客户程序, 不能发送网页。"));
 }
 
 TEST_F(PageFileCommandsTest, TheCookieEditorShowsTheCookiesAndWritesTheEditedTextBack)
