@@ -1,6 +1,7 @@
 #include "frame/CTMain.h"
 
 #include "clean/CleanCommands.h"
+#include "clone/CloneCommands.h"
 #include "core/AppSwitches.h"
 #include "core/BuildInfo.h"
 #include "core/CommandHandler.h"
@@ -13,6 +14,7 @@
 #include "frame/AddressCommands.h"
 #include "frame/CXTFlatComboBox.h"
 #include "frame/ClientPrograms.h"
+#include "frame/CloneSetup.h"
 #include "frame/CommandTable.h"
 #include "frame/CustomizeCommands.h"
 #include "frame/EngineMenus.h"
@@ -30,6 +32,7 @@
 #include "pages/BlankPage.h"
 #include "pages/CWebBrowser2.h"
 #include "pages/PageCommands.h"
+#include "pages/PageDropTarget.h"
 #include "pages/PageFileCommands.h"
 #include "pages/PageHost.h"
 #include "pages/StartupPages.h"
@@ -109,6 +112,8 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
                                            [this] { return homeAddress(); }},
                           this);
     m_host->setTextSize(m_services.settings.read(settings::DefFontSize));
+    // Text and files dragged onto any Page.
+    new PageDropTarget(PageDropParts{*m_host, *this, m_services.settings, {}}, m_host);
     if (m_services.history) {
         // Every top-level navigation that commits is a visit, from the first Page on.
         m_historyRecorder = std::make_unique<HistoryRecorder>(*m_services.history);
@@ -133,7 +138,7 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     menuBar->setObjectName(QStringLiteral("menuBar"));
     m_bars = new BarArea(*this, menuBar, m_busy, m_address, m_findBox, m_tabs);
 
-    m_explorerBar = new QDockWidget(QStringLiteral("工作区栏"), this);
+    m_explorerBar = new QDockWidget(tr("工作区栏"), this);
     m_explorerBar->setObjectName(QStringLiteral("explorerBar"));
     auto *favoritesPanel = new CFavoritesPanel(
         FavoritesPanelParts{m_services.dataDir + QStringLiteral("/Favorites"), m_services.switches,
@@ -221,14 +226,20 @@ CTMain::CTMain(FrameServices services, QWidget *parent)
     auto *pageFiles = new PageFileCommands(
         PageFileParts{*m_host, this, m_services.messages, m_services.openInEditor, m_services.tempDir,
                       [this] { return m_address->currentText(); },
-                      [this](const QString &address) { setAddressText(address); }, m_services.addresses.website},
+                      [this](const QString &address) { setAddressText(address); }, m_services.addresses.website,
+                      [this] { runCommand(cmd::ProxyOrganize); }},
         this);
+
+    // Clone the page and save all open Pages.
+    CloneCommands *clone = makeCloneCommands(CloneSetup{*m_host, this, m_services.messages, m_services.settings,
+                                                        m_services.profile, m_services.proxyCredentials},
+                                             this);
 
     // The routing order: the Pages first, then the frame's own commands,
     // then each subsystem's. A new subsystem adds its handler here.
     m_handlers = {m_pageCommands.data(), pageFiles, m_frameCommands.data(), explorer, addressCommands, startup,
                   clients, m_findCommands.data(), engineMenus, proxy, version, m_customize.data(), favorites,
-                  m_clean.data()};
+                  m_clean.data(), clone};
 
     buildActions();
     m_actions.value(cmd::MakerWebSite)->setIcon(LazyIconEngine::icon([] { return pageEntryIcon(); }));
@@ -271,9 +282,14 @@ CustomizeCommands *CTMain::customizeCommands() const
 void CTMain::buildActions()
 {
     for (const CommandInfo &info : CommandTable::all()) {
-        auto *action = new QAction(info.text, this);
+        auto *action = new QAction(info.menuText(), this);
         action->setData(info.id);
-        action->setStatusTip(info.prompt);
+        // "prompt\ntip": the status bar's prompt, and the tool button's tip.
+        const QString prompt = info.promptText();
+        const qsizetype tip = prompt.indexOf(QLatin1Char('\n'));
+        action->setStatusTip(prompt.left(tip));
+        if (tip >= 0)
+            action->setToolTip(prompt.mid(tip + 1));
         action->setCheckable(info.checkable);
         if (!info.icon.isEmpty()) {
             // The desktop's icon, else the style's picture; looked up at first drawing.
@@ -301,20 +317,20 @@ void CTMain::addMenuNodes(QMenu *menu, const QList<MenuNode> &nodes)
                 menu->addAction(action);
             } else {
                 // An entry only menus show, such as an encoding.
-                QAction *entry = menu->addAction(node.title);
+                QAction *entry = menu->addAction(node.shownTitle());
                 entry->setData(node.id);
                 const int id = node.id;
                 connect(entry, &QAction::triggered, this, [this, id] { runCommand(id); });
             }
             break;
         case MenuNode::Submenu: {
-            QMenu *sub = menu->addMenu(node.title);
+            QMenu *sub = menu->addMenu(node.shownTitle());
             connect(sub, &QMenu::aboutToShow, this, [this, sub] { updateMenuStates(sub); });
             addMenuNodes(sub, node.children);
             break;
         }
         case MenuNode::Popup: {
-            QMenu *popup = menu->addMenu(node.title);
+            QMenu *popup = menu->addMenu(node.shownTitle());
             hookPopup(popup, node.id, node.children);
             break;
         }
@@ -384,7 +400,7 @@ void CTMain::fillPopup(int placeholder, QMenu *menu)
 void CTMain::buildMenus(QMenuBar *menuBar)
 {
     for (const MenuNode &top : MenuLayout::menuBar()) {
-        QMenu *menu = menuBar->addMenu(top.title);
+        QMenu *menu = menuBar->addMenu(top.shownTitle());
         if (top.kind == MenuNode::Popup) {
             hookPopup(menu, top.id, top.children);
             continue;
@@ -530,6 +546,11 @@ void CTMain::closeWithoutQuestions()
 void CTMain::setStatusText(const QString &text)
 {
     m_panes->setStatusText(text);
+}
+
+void CTMain::setStatusColor(const QColor &color)
+{
+    m_panes->setStatusColor(color);
 }
 
 void CTMain::setProgress(int position, int maximum)

@@ -119,6 +119,7 @@ public:
 
     // PageFrame
     void setStatusText(const QString &text) override;
+    void setStatusColor(const QColor &color) override;
     void setProgress(int position, int maximum) override;
     void setSecurityText(const QString &text) override;
     void setFrameTitle(const QString &pageTitle) override;

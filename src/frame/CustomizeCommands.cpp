@@ -31,6 +31,7 @@ constexpr std::pair<int, int> kDropDowns[] = {
     {cmd::Back, cmd::Back},
     {cmd::Forward, cmd::Forward},
     {cmd::NewPage, cmd::NewPage},
+    {cmd::OneLevelUp, cmd::UpPopup},
     {cmd::ReopenLastClosed, cmd::ClosedPagesPopup},
     {cmd::DefaultMail, cmd::MailProgramsPopup},
     {cmd::ExplorerBar, cmd::ExplorerBar},
@@ -142,7 +143,7 @@ void CustomizeCommands::showDialog()
     }
     CustomizeDialog dialog(choices, userTools(), [](int id) {
         const CommandInfo *info = CommandTable::find(id);
-        return info ? QString(info->text).remove(QLatin1Char('&')) : QString::number(id);
+        return info ? info->menuText().remove(QLatin1Char('&')) : QString::number(id);
     }, m_parts.window);
     if (dialog.exec() == QDialog::Accepted)
         apply(dialog.buttons(), dialog.tools());

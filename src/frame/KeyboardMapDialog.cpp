@@ -26,11 +26,11 @@ KeyboardMapDialog::KeyboardMapDialog(QWidget *parent)
             keys << key.toString(QKeySequence::NativeText);
         const int row = m_table->rowCount();
         m_table->insertRow(row);
-        QString name = info.text;
+        QString name = info.menuText();
         name.remove(QLatin1Char('&'));
         m_table->setItem(row, 0, new QTableWidgetItem(name));
         m_table->setItem(row, 1, new QTableWidgetItem(keys.join(QStringLiteral(", "))));
-        m_table->setItem(row, 2, new QTableWidgetItem(info.prompt));
+        m_table->setItem(row, 2, new QTableWidgetItem(info.promptText()));
     }
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_table->resizeColumnsToContents();

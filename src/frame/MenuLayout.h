@@ -20,8 +20,15 @@ struct MenuNode
     };
     Kind kind = Command;
     int id = 0;
-    QString title;
+    // The title as written, marked for translation in the context named
+    // beside it; none for a separator or an entry whose text the command
+    // table gives.
+    const char *context = nullptr;
+    const char *title = nullptr;
     QList<MenuNode> children;
+
+    // The title in the language shown; empty when there is none.
+    QString shownTitle() const;
 };
 
 namespace MenuLayout {

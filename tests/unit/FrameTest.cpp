@@ -32,10 +32,14 @@
 #include <QStatusBar>
 #include <QTableWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -371,6 +375,73 @@ TEST_F(FrameTest, TheKeyboardMapListsEveryKey)
     EXPECT_TRUE(keys.contains(QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText)));
     EXPECT_TRUE(keys.contains(QStringLiteral("F11")));
     EXPECT_TRUE(keys.contains(QStringLiteral("F2")));
+}
+
+// A translation that marks the texts of the menus' tables with their context.
+class MarkingTranslator : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        const QByteArray name(context);
+        if (name != "CommandTable" && name != "MenuLayout" && name != "Encodings" && name != "EngineMenus")
+            return {};
+        return QStringLiteral("<%1>%2").arg(QString::fromLatin1(name), QString::fromUtf8(source));
+    }
+};
+
+// The menu item (at any depth) with the text, or the one for the command.
+QAction *findEntry(const QList<QAction *> &actions, const std::function<bool(QAction *)> &wanted)
+{
+    for (QAction *action : actions) {
+        if (wanted(action))
+            return action;
+        if (QMenu *sub = action->menu()) {
+            if (QAction *found = findEntry(sub->actions(), wanted))
+                return found;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(FrameTest, MenusAndKeysSpeakTheLanguageOfTheirWindowsMaking)
+{
+    auto menuBar = [this] { return frame().findChild<QMenuBar *>(QStringLiteral("menuBar"))->actions(); };
+    auto withText = [&](const QString &text) {
+        return findEntry(menuBar(), [&](QAction *a) { return a->text() == text; });
+    };
+    auto keyboardMapRow = [](const QString &key) {
+        KeyboardMapDialog map;
+        for (int row = 0; row < map.table()->rowCount(); ++row) {
+            if (map.table()->item(row, 1)->text() == key)
+                return map.table()->item(row, 0)->text() + u'|' + map.table()->item(row, 2)->text();
+        }
+        return QString();
+    };
+    const QString ctrlN = QKeySequence(Qt::CTRL | Qt::Key_N).toString(QKeySequence::NativeText);
+
+    MarkingTranslator english;
+    QCoreApplication::installTranslator(&english);
+    EXPECT_EQ(menuBar().value(0)->text(), QStringLiteral("<MenuLayout>文件(&F)"));
+    // Entries of the command table, with their prompts.
+    EXPECT_EQ(frame().action(cmd::NewBlankPage)->text(), QStringLiteral("<CommandTable>空白页(&B)"));
+    EXPECT_EQ(frame().action(cmd::NewBlankPage)->statusTip(), QStringLiteral("<CommandTable>打开一个新的空白页"));
+    EXPECT_EQ(frame().action(cmd::TextSizeSmallest)->text(), QStringLiteral("<CommandTable>Smallest"));
+    // Entries and submenus named by other tables.
+    EXPECT_NE(withText(QStringLiteral("<Encodings>自动选择(&A)")), nullptr);
+    EXPECT_NE(withText(QStringLiteral("<EngineMenus>文化(&A)")), nullptr);
+    EXPECT_NE(withText(QStringLiteral("<MenuLayout>撤销关闭的页面(&U)")), nullptr);
+    EXPECT_EQ(keyboardMapRow(ctrlN), QStringLiteral("<CommandTable>空白页(B)|<CommandTable>打开一个新的空白页"));
+    QCoreApplication::removeTranslator(&english);
+
+    // Nothing was kept in the other language: the next window speaks Chinese again.
+    restart();
+    EXPECT_EQ(menuBar().value(0)->text(), QStringLiteral("文件(&F)"));
+    EXPECT_EQ(frame().action(cmd::NewBlankPage)->text(), QStringLiteral("空白页(&B)"));
+    EXPECT_NE(withText(QStringLiteral("自动选择(&A)")), nullptr);
+    EXPECT_NE(withText(QStringLiteral("文化(&A)")), nullptr);
+    EXPECT_EQ(keyboardMapRow(ctrlN), QStringLiteral("空白页(B)|打开一个新的空白页"));
 }
 
 TEST_F(FrameTest, TheExplorerBarAndTheBarsLayoutAreKeptForTheNextStart)
