@@ -2727,7 +2727,7 @@ The history file was damaged. It was kept as %1 and a new history was started.</
     <message>
         <location filename="../src/frame/MenuLayout.cpp" line="+57"/>
         <source>文件(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <location line="+2"/>

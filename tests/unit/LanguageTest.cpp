@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -104,6 +105,11 @@ TEST_F(EnglishFrameTest, MenusPanesAndMessagesSpeakEnglish)
     const Translations english(Language::English);
     UserTools::save(settings, {{QStringLiteral("Gone"), QStringLiteral("/nonexistent/program"), QString()}});
     frame();
+
+    // The menu bar's first title.
+    auto *menuBar = frame().findChild<QMenuBar *>(QStringLiteral("menuBar"));
+    ASSERT_TRUE(menuBar);
+    EXPECT_EQ(menuBar->actions().value(0)->text(), QStringLiteral("&File"));
 
     // The Favorites menu, opened from the keyboard: its Import/Export sub-menu.
     key(Qt::Key_A, Qt::AltModifier);
