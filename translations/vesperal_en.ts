@@ -2612,7 +2612,7 @@ Qt 和 Qt WebEngine 以 GNU LGPL 第 3 版发布, Chromium 以 BSD 许可证发�
 <context>
     <name>HistoryGroups</name>
     <message>
-        <location filename="../src/history/HistoryGroups.cpp" line="+29"/>
+        <location filename="../src/history/HistoryGroups.cpp" line="+30"/>
         <source>我的电脑</source>
         <translation type="unfinished"></translation>
     </message>

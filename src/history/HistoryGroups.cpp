@@ -6,10 +6,11 @@ namespace HistoryGroups {
 
 namespace {
 
-QString tr(const char *text)
+// The group names' translations, under the name of these rules.
+struct Texts
 {
-    return QCoreApplication::translate("HistoryGroups", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(HistoryGroups)
+};
 
 } // namespace
 
@@ -26,7 +27,7 @@ std::optional<QString> siteOf(const QString &address)
     else if (head.compare(QLatin1String("ftp:/"), Qt::CaseInsensitive) == 0)
         skip = 6;
     else if (head.compare(QLatin1String("file:"), Qt::CaseInsensitive) == 0)
-        return tr("我的电脑");
+        return Texts::tr("我的电脑");
     else
         return std::nullopt;
     const QString rest = address.mid(skip);
@@ -47,20 +48,20 @@ QDate weekStart(const QDate &today)
 QString weekdayName(int dayOfWeek)
 {
     switch (dayOfWeek) {
-    case 1: return tr("星期一");
-    case 2: return tr("星期二");
-    case 3: return tr("星期三");
-    case 4: return tr("星期四");
-    case 5: return tr("星期五");
-    case 6: return tr("星期六");
-    case 7: return tr("星期日");
+    case 1: return Texts::tr("星期一");
+    case 2: return Texts::tr("星期二");
+    case 3: return Texts::tr("星期三");
+    case 4: return Texts::tr("星期四");
+    case 5: return Texts::tr("星期五");
+    case 6: return Texts::tr("星期六");
+    case 7: return Texts::tr("星期日");
     default: return {};
     }
 }
 
 QString todayLabel()
 {
-    return tr("今天");
+    return Texts::tr("今天");
 }
 
 Group groupOf(const QDate &day, const QDate &today)
@@ -70,8 +71,8 @@ Group groupOf(const QDate &day, const QDate &today)
         // Whole weeks back, a part of a week counting as one.
         const int weeks = int((day.daysTo(start) + 6) / 7);
         if (weeks > 1)
-            return {QString::number(weeks) + tr("周以前"), -weeks - 7};
-        return {tr("上周"), -8};
+            return {QString::number(weeks) + Texts::tr("周以前"), -weeks - 7};
+        return {Texts::tr("上周"), -8};
     }
     const int weekday = day.dayOfWeek();
     const int key = weekday == 7 ? -1 : weekday - 8;
