@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -112,8 +113,17 @@ void CCloneDlg::nameChanged(QTableWidgetItem *item)
 
 void CCloneDlg::browse()
 {
+    // The folder named may not be made yet: the chooser opens at the
+    // nearest one that is.
+    QString start = QDir::cleanPath(QDir::fromNativeSeparators(m_folder->text().trimmed()));
+    while (!start.isEmpty() && !QFileInfo(start).isDir()) {
+        const QString up = QFileInfo(start).path();
+        if (up == start)
+            break;
+        start = up;
+    }
     const QString chosen = QFileDialog::getExistingDirectory(
-        this, tr("选择一目录保存克隆文件"), m_folder->text(),
+        this, tr("选择一目录保存克隆文件"), QFileInfo(start).isDir() ? start : QDir::homePath(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
     if (!chosen.isEmpty())
         m_folder->setText(QDir::toNativeSeparators(chosen));

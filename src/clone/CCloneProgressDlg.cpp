@@ -41,6 +41,10 @@ CCloneProgressDlg::CCloneProgressDlg(QWidget *parent)
     setWindowTitle(tr("克隆该页..."));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    // A window of its own, not one tied to the browser's: minimised, it goes
+    // alone, and the browser stays where it is.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
     m_address->setObjectName(QStringLiteral("cloneAddress"));
     m_target->setObjectName(QStringLiteral("cloneTarget"));
     m_bar->setRange(0, 0);

@@ -415,13 +415,15 @@ void CTMain::buildToolBars()
     m_customize->restoreButtons();
     m_bars->addressBand()->addAction(m_actions.value(cmd::Go));
     m_bars->addressBand()->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    // Back and forward follow the active Page's history.
+    // Back and forward follow the active Page's history; up, the address shown.
     auto updateNavigation = [this] {
         m_actions.value(cmd::Back)->setEnabled(isEnabled(cmd::Back));
         m_actions.value(cmd::Forward)->setEnabled(isEnabled(cmd::Forward));
+        m_actions.value(cmd::OneLevelUp)->setEnabled(isEnabled(cmd::OneLevelUp));
     };
     connect(m_host, &PageHost::pageShown, this, updateNavigation);
     connect(&m_host->list(), &PageList::tabChanged, this, updateNavigation);
+    connect(m_address, &QComboBox::editTextChanged, this, updateNavigation);
 }
 
 void CTMain::updateMenuStates(QMenu *menu)

@@ -8,6 +8,8 @@
 #include "pages/PageHost.h"
 #include "pages/PageList.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QUrl>
 
@@ -27,6 +29,21 @@ ClonePage clonePage(CWebBrowser2 *page)
                 // A Page closed meanwhile has nothing to write.
                 if (!control) {
                     done(CloneJob::Outcome::Skipped);
+                    return;
+                }
+                // A web archive shown from the disk is one already, and the
+                // engine does not write such a page again: the file is copied.
+                const QUrl shown(control->locationUrl());
+                const QString suffix = QFileInfo(shown.path()).suffix().toLower();
+                if (shown.isLocalFile() && (suffix == QLatin1String("mht") || suffix == QLatin1String("mhtml"))) {
+                    const QString source = shown.toLocalFile();
+                    // Saved onto itself: it is there already.
+                    if (QFileInfo(source).canonicalFilePath() == QFileInfo(path).canonicalFilePath()) {
+                        done(CloneJob::Outcome::Written);
+                        return;
+                    }
+                    QFile::remove(path);
+                    done(QFile::copy(source, path) ? CloneJob::Outcome::Written : CloneJob::Outcome::NotWritten);
                     return;
                 }
                 control->savePage(path, BrowserControl::SaveFormat::Mhtml, [done](bool written) {

@@ -109,10 +109,10 @@ void PageDropTarget::offer(QDragMoveEvent *event)
         event->setDropAction(ours.testFlag(Qt::CopyAction) ? Qt::CopyAction : Qt::LinkAction);
         event->accept();
     }
-    if (event->type() == QEvent::DragEnter) {
-        m_parts.frame.setStatusColor(kDragColor);
-        m_parts.frame.setStatusText(tr("按下'CTRL' 保存选择的文字, 否则脱拽这些文字或 URL 到新标签."));
-    }
+    // Told again at every move: a link the drag passes over would put its
+    // address there meanwhile.
+    m_parts.frame.setStatusColor(kDragColor);
+    m_parts.frame.setStatusText(tr("按下'CTRL' 保存选择的文字, 否则脱拽这些文字或 URL 到新标签."));
 }
 
 void PageDropTarget::clearStatus()

@@ -448,12 +448,14 @@ void PageHost::openDroppedText(const QString &text)
 void PageHost::openTextInTab(int index, const QString &text)
 {
     CWebBrowser2 *page = m_list.at(index);
-    // A script dragged out of one page must not run in another page's site.
-    if (!page || DroppedFile::isScript(text) || text.trimmed().isEmpty())
+    // Only an address the address bar would open: a script dragged out of one
+    // page must not run in another page's site, and mere words open nothing.
+    const QString address = DroppedFile::openableAddress(text);
+    if (!page || address.isEmpty())
         return;
     page->setTabLabel(tr("loading..."));
     page->setTabImage(TabGlyph::LoadedActive);
-    page->control()->navigate(text.trimmed());
+    page->control()->navigate(address);
 }
 
 void PageHost::toggleContentSwitch(int command)

@@ -9,6 +9,7 @@
 #include <QDrag>
 #include <QHelpEvent>
 #include <QMimeData>
+#include <QUrl>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -374,5 +375,7 @@ void TabStrip::dropEvent(QDropEvent *event)
     if (index < 0 || !event->mimeData()->hasText())
         return;
     event->acceptProposedAction();
-    m_host.openTextInTab(index, event->mimeData()->text());
+    // A dragged link carries its address as a URL and its words as text.
+    const QList<QUrl> urls = event->mimeData()->urls();
+    m_host.openTextInTab(index, urls.isEmpty() ? event->mimeData()->text() : urls.first().toString());
 }

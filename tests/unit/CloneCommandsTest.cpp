@@ -9,6 +9,9 @@
 #include "FrameFixture.h"
 
 #include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QUrl>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -267,4 +270,40 @@ TEST_F(CloneCommandsTest, SaveAllWritesTheWebPagesAsShownIntoMyWebs)
     ASSERT_TRUE(QTest::qWaitFor([&] { return !messages.told.isEmpty(); }, 5000));
     EXPECT_TRUE(messages.told.first().contains(myWebs + QStringLiteral("/Two.mht"))) << messages.told.first().toStdString();
     EXPECT_FALSE(messages.told.first().contains(QStringLiteral("One.mht")));
+}
+
+TEST_F(CloneCommandsTest, SaveAllCopiesAWebArchiveShownFromTheDiskAndTheProgressWindowIsOneOfItsOwn)
+{
+    const QString archive = QDir::homePath() + QStringLiteral("/kept.mht");
+    {
+        QFile file(archive);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("MIME-Version: 1.0\r\n\r\narchived bytes");
+    }
+    FakeControl *shown = showPage(QUrl::fromLocalFile(archive).toString(), QStringLiteral("Kept"));
+    bool seen = false;
+    QPointer<CCloneProgressDlg> progress;
+    answerCloneDialog([&](CCloneDlg *dialog) { clickOk(dialog); }, &seen);
+    // The progress window shows once the dialog is done.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *window = qobject_cast<CCloneProgressDlg *>(widget))
+                progress = window;
+        }
+    });
+    watch.start(1);
+    frame().runCommand(cmd::SaveAllPages);
+    ASSERT_TRUE(seen);
+    QTest::qWaitFor([&] { return !progress.isNull(); }, 2000);
+    // Minimised, it goes alone: it is no dialog tied to the browser's window.
+    if (progress)
+        EXPECT_EQ(progress->windowType(), Qt::Window);
+    ASSERT_TRUE(waitForJobs());
+    // The engine is not asked: the file itself is the archive.
+    EXPECT_TRUE(shown->saved.isEmpty());
+    QFile copy(documents() + QStringLiteral("/My webs/Kept.mht"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("MIME-Version: 1.0\r\n\r\narchived bytes"));
+    EXPECT_TRUE(messages.told.isEmpty());
 }

@@ -3,6 +3,7 @@
 #include "core/SettingsTable.h"
 #include "pages/CSaveTextDlg.h"
 #include "pages/CWebBrowser2.h"
+#include "pages/TabStrip.h"
 #include "pages/PageDropTarget.h"
 #include "ui/StatusPanes.h"
 
@@ -140,8 +141,11 @@ TEST_F(PageDropTest, ADragOverAPageShowsWhatADropDoesInBlueUntilItLeaves)
     EXPECT_EQ(WindowDrag::over(window(), data, overPage()), Qt::CopyAction);
     EXPECT_EQ(panes->statusText(), kPrompt);
     EXPECT_EQ(panes->statusColor(), kBlue);
-    // Moving over the Page keeps it so.
+    // Moving over the Page keeps it so, also after a link passed over put
+    // its address there.
+    frame().setStatusText(QStringLiteral("http://example.com/hovered"));
     EXPECT_EQ(WindowDrag::over(window(), data, overPage() + QPoint(20, 10)), Qt::CopyAction);
+    EXPECT_EQ(panes->statusText(), kPrompt);
     EXPECT_EQ(panes->statusColor(), kBlue);
     WindowDrag::leave(window());
     EXPECT_EQ(panes->statusText(), QString());
@@ -377,4 +381,34 @@ TEST_F(PageDropTest, DropsOutsideThePagesStayTheFramesOwn)
     EXPECT_EQ(host().list().at(1)->address(), QStringLiteral("http://example.com/frame"));
     EXPECT_TRUE(savedTexts().isEmpty());
     EXPECT_NE(frame().panes()->statusText(), kPrompt);
+}
+
+TEST_F(PageDropTest, ALinkDroppedOnATabOpensItsAddressThereAndMereWordsNothing)
+{
+    showPage(QStringLiteral("http://example.com/first"), QStringLiteral("First"));
+    host().CreatePage(QStringLiteral("http://example.com/second"), PageHost::OpenFlags{}, QStringLiteral("Second"));
+    ASSERT_EQ(host().list().count(), 2);
+    auto *second = static_cast<FakeControl *>(host().list().at(1)->control());
+    const QStringList before = second->navigated;
+    TabStrip *tabs = frame().tabStrip();
+    const QPoint onSecond = tabs->mapTo(&frame(), tabs->tabRect(1).center());
+
+    // A link dragged out of a page: its address, and its words as text.
+    QMimeData link;
+    link.setUrls({QUrl(QStringLiteral("http://example.com/linked"))});
+    link.setText(QStringLiteral("First page"));
+    WindowDrag::drop(window(), link, onSecond);
+    EXPECT_EQ(second->navigated.value(second->navigated.size() - 1), QStringLiteral("http://example.com/linked"));
+
+    // Words that are no address open nothing, a bare site name opens the site.
+    const qsizetype after = second->navigated.size();
+    QMimeData words;
+    words.setText(QStringLiteral("First page"));
+    WindowDrag::drop(window(), words, onSecond);
+    EXPECT_EQ(second->navigated.size(), after);
+    QMimeData site;
+    site.setText(QStringLiteral("example.org"));
+    WindowDrag::drop(window(), site, onSecond);
+    EXPECT_EQ(second->navigated.value(second->navigated.size() - 1), QStringLiteral("http://example.org"));
+    EXPECT_NE(second->navigated, before);
 }

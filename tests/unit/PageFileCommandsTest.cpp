@@ -482,6 +482,13 @@ TEST_F(PageFileCommandsTest, TheUpButtonsDropDownListsTheAddressesAboveAndOpensT
                                     QStringLiteral("http://example.com/")}));
     EXPECT_EQ(control->navigated.value(control->navigated.size() - 1), QStringLiteral("http://example.com/a/"));
     EXPECT_EQ(frame().addressBar()->currentText(), QStringLiteral("http://example.com/a/"));
+
+    // The button follows the address shown: nothing above the site's root.
+    EXPECT_TRUE(up->isEnabled());
+    frame().setAddressText(QStringLiteral("http://example.com/"));
+    EXPECT_FALSE(up->isEnabled());
+    frame().setAddressText(QStringLiteral("http://example.com/a/"));
+    EXPECT_TRUE(up->isEnabled());
 }
 
 TEST_F(PageFileCommandsTest, SendDesktopShortcutPutsALinkNamedAfterTheTitleOnTheDesktop)
