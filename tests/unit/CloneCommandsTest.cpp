@@ -26,17 +26,6 @@ namespace {
 class CloneCommandsTest : public FrameFixture
 {
 protected:
-    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
-
-    FakeControl *showPage(const QString &address, const QString &title)
-    {
-        frame();
-        FakeControl *control = activeControl();
-        control->name = title;
-        control->finishLoad(address, title);
-        return control;
-    }
-
     // Answers the next clone dialog from the event loop it runs.
     void answerCloneDialog(std::function<void(CCloneDlg *)> answer, bool *seen)
     {

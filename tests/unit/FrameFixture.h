@@ -6,6 +6,7 @@
 #include "core/SettingsStore.h"
 #include "core/SettingsTable.h"
 #include "frame/CTMain.h"
+#include "pages/CWebBrowser2.h"
 #include "pages/DownloadFlags.h"
 #include "pages/PageHost.h"
 #include "platform/RegistryStore.h"
@@ -17,10 +18,12 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 class FrameFixture : public ::testing::Test
@@ -55,6 +58,37 @@ protected:
     }
 
     PageHost &host() { return *frame().pageHost(); }
+
+    // The active Page's control.
+    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
+    // The active Page shows a page with this address and title.
+    FakeControl *showPage(const QString &address, const QString &title)
+    {
+        frame();
+        FakeControl *control = activeControl();
+        control->name = title;
+        control->finishLoad(address, title);
+        return control;
+    }
+
+    // Answers the next modal dialog of type T with `answer`, from the event
+    // loop that the dialog runs; `seen` tells whether one came up.
+    template<typename T>
+    void answerNextDialog(std::function<void(T *)> answer, bool *seen)
+    {
+        *seen = false;
+        auto *timer = new QTimer(&frame());
+        timer->setInterval(10);
+        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, seen] {
+            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                timer->stop();
+                timer->deleteLater();
+                *seen = true;
+                answer(dialog);
+            }
+        });
+        timer->start();
+    }
 
     // Input the way the window system delivers it: to the frame's window,
     // from where Qt hands keys to the focus widget (or an open popup) after

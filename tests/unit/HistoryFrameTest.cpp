@@ -48,7 +48,6 @@ protected:
         return *m_frame;
     }
 
-    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
 
     void visit(const char *address, const QDateTime &when, const QString &title = {})
     {

@@ -47,18 +47,6 @@ protected:
         QDir(documents()).removeRecursively();
     }
 
-    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
-
-    // The active Page shows a page with this title.
-    FakeControl *showPage(const QString &address, const QString &title)
-    {
-        frame();
-        FakeControl *control = activeControl();
-        control->name = title;
-        control->finishLoad(address, title);
-        return control;
-    }
-
     // A point over the Page, in the frame's window.
     QPoint overPage() { return host().mapTo(&frame(), host().rect().center()); }
 
@@ -81,25 +69,6 @@ protected:
         data.setHtml(QStringLiteral("<img src=\"http://example.com/picture.png\">"));
         data.setText(QString());
         EXPECT_TRUE(WindowDrag::drop(window(), data, overPage(), modifiers));
-    }
-
-    // Answers the next modal dialog of type T with `answer`, from the event
-    // loop that the dialog runs; `seen` tells whether one came up.
-    template<typename T>
-    void answerNextDialog(std::function<void(T *)> answer, bool *seen)
-    {
-        *seen = false;
-        auto *timer = new QTimer(&frame());
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, seen] {
-            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                *seen = true;
-                answer(dialog);
-            }
-        });
-        timer->start();
     }
 
     // Ctrl+drops the text and answers the save dialog; true when one came up.

@@ -36,40 +36,7 @@
 
 namespace {
 
-class PageFileCommandsTest : public FrameFixture
-{
-protected:
-    FakeControl *activeControl() { return static_cast<FakeControl *>(host().activePage()->control()); }
-
-    // Shows a page in the active Page: its address and title.
-    FakeControl *showPage(const QString &address, const QString &title)
-    {
-        frame();
-        FakeControl *control = activeControl();
-        control->name = title;
-        control->finishLoad(address, title);
-        return control;
-    }
-
-    // Answers the next modal dialog of type T with `answer`, from the event
-    // loop that the dialog runs; `seen` tells whether one came up.
-    template<typename T>
-    void answerNextDialog(std::function<void(T *)> answer, bool *seen)
-    {
-        *seen = false;
-        auto *timer = new QTimer(&frame());
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, timer, [timer, answer, seen] {
-            if (auto *dialog = qobject_cast<T *>(QApplication::activeModalWidget())) {
-                timer->stop();
-                timer->deleteLater();
-                *seen = true;
-                answer(dialog);
-            }
-        });
-        timer->start();
-    }
-};
+using PageFileCommandsTest = FrameFixture;
 
 TEST_F(PageFileCommandsTest, CtrlSOffersAFreeNameMadeFromTheTitleAndSavesInTheChosenFormat)
 {
