@@ -39,6 +39,12 @@ void StatusPane::setIcon(const QIcon &icon)
     m_icon->setVisible(!icon.isNull());
 }
 
+void StatusPane::setTextElastic()
+{
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_text->setMinimumWidth(0);
+}
+
 void StatusPane::setText(const QString &text)
 {
     m_text->setText(text);
@@ -88,7 +94,8 @@ StatusPanes::StatusPanes(QStatusBar *bar)
     StatusPane *icon = addPane(cmd::IconPane, false);
     icon->setIcon(PaneIcons::program());
 
-    addPane(0, true);
+    // A long status text is cut at the panes on its right, which keep their places.
+    addPane(0, true)->setTextElastic();
 
     StatusPane *proxy = addPane(cmd::ProxyPane, false);
     proxy->setIcon(PaneIcons::proxy());

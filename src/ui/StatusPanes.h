@@ -33,6 +33,9 @@ public:
     void setShown(bool shown);
     // Shows or hides the text beside the icon; the icon stays.
     void setTextShown(bool shown);
+    // The text takes what room the bar leaves and is cut there, instead of
+    // asking the bar for its whole width.
+    void setTextElastic();
 
 signals:
     void doubleClicked(int id);

@@ -26,6 +26,9 @@ public:
         palette.setColor(QPalette::ButtonText, QColor(30, 30, 30));
         palette.setColor(QPalette::ToolTipBase, Qt::white);
         palette.setColor(QPalette::ToolTipText, QColor(30, 30, 30));
+        // What cannot be chosen now is drawn grey, in menus and on buttons.
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            palette.setColor(QPalette::Disabled, role, QColor(150, 150, 150));
         return palette;
     }
 };

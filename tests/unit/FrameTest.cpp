@@ -140,6 +140,36 @@ TEST_F(FrameTest, StartupTypeTextSizeAndThemeAreRadioChoices)
     EXPECT_EQ(Themes::current(), Themes::kModern);
 }
 
+TEST_F(FrameTest, EveryThemeDrawsWhatCannotBeChosenGrey)
+{
+    frame();
+    for (int theme : {cmd::ThemeModern, cmd::ThemePink, cmd::ThemeClassic}) {
+        frame().runCommand(theme);
+        const QPalette palette = QApplication::palette();
+        for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            EXPECT_NE(palette.color(QPalette::Disabled, role), palette.color(QPalette::Active, role)) << theme;
+    }
+    frame().runCommand(cmd::ThemeModern);
+}
+
+TEST_F(FrameTest, ALongStatusTextIsCutAndThePanesOnItsRightStayWhereTheyAre)
+{
+    frame().resize(800, 600);
+    QTest::qWait(20);
+    StatusPane *security = frame().panes()->pane(cmd::SecurityPane);
+    StatusPane *proxy = frame().panes()->pane(cmd::ProxyPane);
+    const int securityAt = security->mapTo(&frame(), QPoint()).x();
+    const int proxyAt = proxy->mapTo(&frame(), QPoint()).x();
+    frame().setStatusText(QString(40, QLatin1Char('x')) + QStringLiteral(" a prompt far longer than the room left for it ")
+                          + QString(200, QLatin1Char('y')));
+    QTest::qWait(20);
+    EXPECT_EQ(security->mapTo(&frame(), QPoint()).x(), securityAt);
+    EXPECT_EQ(proxy->mapTo(&frame(), QPoint()).x(), proxyAt);
+    // The text has all the room up to the first pane on its right.
+    StatusPane *text = frame().panes()->pane(0);
+    EXPECT_GE(text->mapTo(&frame(), QPoint(text->width(), 0)).x(), proxyAt - 12);
+}
+
 TEST_F(FrameTest, SavedSwitchesComeBackAtTheNextStart)
 {
     settings.write(settings::tabtop, 0);
