@@ -66,9 +66,9 @@ std::optional<QList<Line>> read(const QString &file)
 
 QString menuText(const QString &text)
 {
-    if (text.size() <= kMaxMenuText)
-        return text;
-    return text.left(kMaxMenuText - 1) + QChar(0x2026);
+    QString shown = text.size() <= kMaxMenuText ? text : text.left(kMaxMenuText - 1) + QChar(0x2026);
+    // Written as it shows: "&" is no mnemonic, a tab no key column.
+    return shown.replace(QLatin1Char('&'), QLatin1String("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
 }
 
 namespace {

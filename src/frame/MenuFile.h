@@ -27,7 +27,8 @@ std::optional<Line> entry(const QList<Line> &lines, int n);
 // cannot be opened or is no regular file of at most 4 MiB.
 std::optional<QList<Line>> read(const QString &file);
 
-// A menu text short enough to show: a line of any length may be written.
+// A menu text short enough to show, showing the line as written ("&" stays
+// an ampersand): a line of any length may be written.
 QString menuText(const QString &text);
 
 // The target with its placeholders filled: "{keywords}" by the search words,

@@ -4,6 +4,7 @@
 
 #include "TestEnvironment.h"
 
+#include <QAction>
 #include <QDir>
 #include <QUrl>
 #include <QUrlQuery>
@@ -44,6 +45,9 @@ TEST(MenuFile, AnEntryNeedsItsFirstBarAfterAtLeastOneCharacter)
     EXPECT_FALSE(MenuFile::entry(lines, 3));
     EXPECT_FALSE(MenuFile::entry(lines, -1));
     EXPECT_EQ(MenuFile::menuText(QString(5000, QLatin1Char('x'))).size(), 120);
+    // An entry's "&" is part of its name, not the menu's underlined letter.
+    QAction shown(MenuFile::menuText(QStringLiteral("Google Arts & Culture")));
+    EXPECT_EQ(shown.iconText(), QStringLiteral("Google Arts & Culture"));
 }
 
 TEST(MenuFile, PlaceholdersAreFilledSoThatTheAddressMeansWhatWasTyped)
