@@ -1145,7 +1145,7 @@ Line: %3</translation>
     <message>
         <location line="+1"/>
         <source>克隆该页！(&amp;C)</source>
-        <translation>&amp;Clone This Page!</translation>
+        <translation>Clon&amp;e This Page</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1255,7 +1255,7 @@ Auto Scroll</translation>
     <message>
         <location line="+2"/>
         <source>Internet 选项(&amp;I)</source>
-        <translation>&amp;Internet Options</translation>
+        <translation>Internet &amp;Options...</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1265,7 +1265,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>该网页的小甜点(&amp;K)</source>
-        <translation>Coo&amp;kies of This Page</translation>
+        <translation>Cook&amp;ies of This Page</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1365,7 +1365,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>载入声音(&amp;S)</source>
-        <translation>Load &amp;Sounds</translation>
+        <translation>Load So&amp;unds</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1605,7 +1605,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>隐藏(&amp;H)</source>
-        <translation>&amp;Hide</translation>
+        <translation>Hide &amp;Window</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1771,7 +1771,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>禁止弹出窗口(&amp;K)</source>
-        <translation>Bloc&amp;k Pop-up Windows</translation>
+        <translation>Block &amp;Pop-up Windows</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1801,7 +1801,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>书签在底部显示(&amp;B)</source>
-        <translation>Tabs at the &amp;Bottom</translation>
+        <translation>T&amp;abs at the Bottom</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1821,7 +1821,7 @@ Auto Scroll</translation>
     <message>
         <location line="+1"/>
         <source>禁止状态栏滚动字幕(&amp;S)</source>
-        <translation>No &amp;Scrolling Text in Status Bar</translation>
+        <translation>No Scrolling Text in Status &amp;Bar</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2794,7 +2794,7 @@ and a new history has been started.</translation>
     <message>
         <location line="+1"/>
         <source>外观(&amp;S)</source>
-        <translation>&amp;Skin</translation>
+        <translation>S&amp;kin</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -2915,7 +2915,7 @@ and a new history has been started.</translation>
     <message>
         <location line="+3"/>
         <source>在新窗口打开</source>
-        <translation>Open in new window</translation>
+        <translation>Open in a new page</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2958,7 +2958,7 @@ and a new history has been started.</translation>
     <message>
         <location line="+31"/>
         <source>关闭  (双击)(&amp;C)</source>
-        <translation>&amp;Close  (Double-Click)</translation>
+        <translation>&amp;Close (Double-Click)</translation>
     </message>
     <message>
         <location line="+1"/>

@@ -12,12 +12,15 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace {
 
@@ -163,3 +166,52 @@ TEST_F(EnglishFrameTest, HelpOpensTheEnglishPageWhenThereIsOneInEnglish)
 }
 
 } // namespace
+
+TEST_F(EnglishFrameTest, NoTwoItemsOfAnEnglishMenuShareTheirUnderlinedLetter)
+{
+    const Translations english(Language::English);
+    frame();
+    auto *menuBar = frame().findChild<QMenuBar *>(QStringLiteral("menuBar"));
+    ASSERT_TRUE(menuBar);
+    QStringList clashes;
+    // The letter after a single "&".
+    auto mnemonic = [](const QString &text) -> QChar {
+        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+            if (text.at(i) == QLatin1Char('&')) {
+                if (text.at(i + 1) != QLatin1Char('&'))
+                    return text.at(i + 1).toLower();
+                ++i;
+            }
+        }
+        return {};
+    };
+    std::function<void(QMenu *, const QString &)> check = [&](QMenu *menu, const QString &path) {
+        // Menus filled when they open are filled now.
+        emit menu->aboutToShow();
+        QHash<QChar, QString> taken;
+        for (QAction *action : menu->actions()) {
+            if (action->isSeparator() || !action->isVisible())
+                continue;
+            const QChar letter = mnemonic(action->text());
+            if (!letter.isNull()) {
+                if (taken.contains(letter))
+                    clashes << QStringLiteral("%1: %2 / %3").arg(path, taken.value(letter), action->text());
+                else
+                    taken.insert(letter, action->text());
+            }
+            if (action->menu())
+                check(action->menu(), path + QStringLiteral(" > ") + action->text());
+        }
+        emit menu->aboutToHide();
+    };
+    QHash<QChar, QString> titles;
+    for (QAction *top : menuBar->actions()) {
+        const QChar letter = mnemonic(top->text());
+        if (titles.contains(letter))
+            clashes << QStringLiteral("menu bar: %1 / %2").arg(titles.value(letter), top->text());
+        titles.insert(letter, top->text());
+        if (top->menu())
+            check(top->menu(), top->text());
+    }
+    EXPECT_TRUE(clashes.isEmpty()) << clashes.join(QLatin1Char('\n')).toStdString();
+}
