@@ -61,6 +61,8 @@ void write(QWebEnginePage *page, const QString &path, QWebEngineDownloadRequest:
                     watch->end(request->state() == QWebEngineDownloadRequest::DownloadCompleted);
             };
             QObject::connect(request, &QWebEngineDownloadRequest::isFinishedChanged, request, check);
+            // A download that goes unfinished (its page closed) wrote nothing whole.
+            QObject::connect(request, &QObject::destroyed, request, [watch] { watch->end(false); });
             check();
         });
     watch->gone = QObject::connect(page, &QObject::destroyed, profile, [watch] { watch->end(false); });
