@@ -331,7 +331,7 @@ Qt and Qt WebEngine are released under the GNU LGPL version 3, Chromium under a 
 <context>
     <name>CCloneDlg</name>
     <message>
-        <location filename="../src/clone/CCloneDlg.cpp" line="+23"/>
+        <location filename="../src/clone/CCloneDlg.cpp" line="+24"/>
         <source>...</source>
         <translation>...</translation>
     </message>
@@ -363,7 +363,7 @@ A folder name cannot contain any of /\*?:&quot;&gt;&lt;</translation>
         <translation>A file name cannot contain any of /\*?:&quot;&gt;&lt;</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+16"/>
         <source>选择一目录保存克隆文件</source>
         <translation>Choose a folder to save the cloned files in</translation>
     </message>
@@ -386,7 +386,7 @@ A folder name cannot contain any of /\*?:&quot;&gt;&lt;</translation>
         <translation>Cloning Page...</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+22"/>
         <source>克隆</source>
         <translation>Clone</translation>
     </message>
@@ -2999,12 +2999,12 @@ and a new history has been started.</translation>
 <context>
     <name>PageDropTarget</name>
     <message>
-        <location filename="../src/pages/PageDropTarget.cpp" line="+114"/>
+        <location filename="../src/pages/PageDropTarget.cpp" line="+115"/>
         <source>按下&apos;CTRL&apos; 保存选择的文字, 否则脱拽这些文字或 URL 到新标签.</source>
         <translation>Hold down CTRL to save the selected text; otherwise drag the text or URL to a new tab.</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+78"/>
         <source>保存文字失败: %1</source>
         <translation>Cannot save the text: %1</translation>
     </message>
@@ -3057,7 +3057,7 @@ and a new history has been started.</translation>
         <translation>Save Web Page</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>打印</source>
         <translation>Print</translation>
     </message>
@@ -3079,13 +3079,17 @@ and a new history has been started.</translation>
     <message>
         <location line="+36"/>
         <location line="+6"/>
-        <location line="+21"/>
-        <location line="+11"/>
+        <location line="+31"/>
         <source>不能写入文件 %1。</source>
         <translation>Cannot write the file %1.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="-10"/>
+        <source>不能建立临时文件夹, 不能发送网页。</source>
+        <translation>Cannot create a temporary folder; the page cannot be sent.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
         <source>没有发现邮件客户程序, 不能发送网页。</source>
         <translation>No mail program was found; the page cannot be sent.</translation>
     </message>
@@ -3172,7 +3176,7 @@ I browse the web with the Vesperal browser: many pages open in one window, fast 
 <context>
     <name>PageHost</name>
     <message>
-        <location filename="../src/pages/PageHost.cpp" line="+454"/>
+        <location filename="../src/pages/PageHost.cpp" line="+456"/>
         <source>loading...</source>
         <translation>Loading...</translation>
     </message>
@@ -3580,7 +3584,7 @@ Vesperal will keep trying.</translation>
 <context>
     <name>StatusPanes</name>
     <message>
-        <location filename="../src/ui/StatusPanes.cpp" line="+95"/>
+        <location filename="../src/ui/StatusPanes.cpp" line="+102"/>
         <source>双击启动或取消代理.</source>
         <translation>Double-click to turn the proxy on or off.</translation>
     </message>

@@ -267,7 +267,8 @@ void PageFileCommands::save(CWebBrowser2 *page, SaveKind kind)
     const QString folder = saveFolder();
     dialog.setDirectory(folder);
     // A name not taken yet: an older page of the same title stays.
-    dialog.selectFile(PageFileName::freePath(folder, control->locationName(), QLatin1Char('.') + choices.first().suffix));
+    dialog.selectFile(
+        PageFileName::freePath(folder, control->locationName(), QLatin1Char('.') + choices.first().suffix));
     if (dialog.exec() != QDialog::Accepted || !control || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().first();
@@ -487,8 +488,7 @@ void PageFileCommands::mailPage(CWebBrowser2 *page)
     const QString folder = privateFolder();
     const QString archive = folder.isEmpty() ? QString() : PageFileName::freePath(folder, title, QStringLiteral(".mht"));
     if (archive.isEmpty()) {
-        m_parts.messages.tell(m_window, tr("不能写入文件 %1。").arg(QDir::toNativeSeparators(archive)),
-                              MessageBoxes::Icon::Warning);
+        m_parts.messages.tell(m_window, tr("不能建立临时文件夹, 不能发送网页。"), MessageBoxes::Icon::Warning);
         return;
     }
     QPointer<PageFileCommands> self(this);
