@@ -2,6 +2,7 @@
 
 #include "core/FrameCommandIds.h"
 #include "ui/LazyIcon.h"
+#include "ui/MenuText.h"
 #include "ui/ThemeIcon.h"
 
 #include <QAction>
@@ -14,12 +15,6 @@ struct Pictures
     QIcon link;
     QIcon folder;
 };
-
-// A file name as a menu text: "&" is no mnemonic, a tab no key column.
-QString menuText(QString name)
-{
-    return name.replace(QLatin1Char('&'), QLatin1String("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
-}
 
 bool holdsLinks(const FavoriteEntry &folder)
 {
@@ -43,7 +38,7 @@ void addEntries(QMenu *top, QMenu *menu, const FavoriteEntry &folder,
 {
     for (const auto &child : folder.children) {
         if (child->kind == FavoriteEntry::Folder) {
-            auto *sub = new QMenu(menuText(child->name), top);
+            auto *sub = new QMenu(literalMenuText(child->name), top);
             if (holdsLinks(*child))
                 sub->setIcon(pictures.folder);
             menu->addMenu(sub);
@@ -53,7 +48,7 @@ void addEntries(QMenu *top, QMenu *menu, const FavoriteEntry &folder,
                 Qt::SingleShotConnection);
             continue;
         }
-        auto *action = new QAction(pictures.link, menuText(child->name), top);
+        auto *action = new QAction(pictures.link, literalMenuText(child->name), top);
         if (child->commandId >= cmd::FavoriteFirst && child->commandId <= cmd::FavoriteLast)
             action->setData(child->commandId);
         else

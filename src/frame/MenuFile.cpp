@@ -2,6 +2,7 @@
 
 #include "platform/BoundedFile.h"
 #include "platform/DataText.h"
+#include "ui/MenuText.h"
 
 #include <QUrl>
 
@@ -66,9 +67,7 @@ std::optional<QList<Line>> read(const QString &file)
 
 QString menuText(const QString &text)
 {
-    QString shown = text.size() <= kMaxMenuText ? text : text.left(kMaxMenuText - 1) + QChar(0x2026);
-    // Written as it shows: "&" is no mnemonic, a tab no key column.
-    return shown.replace(QLatin1Char('&'), QLatin1String("&&")).replace(QLatin1Char('\t'), QLatin1Char(' '));
+    return literalMenuText(text.size() <= kMaxMenuText ? text : text.left(kMaxMenuText - 1) + QChar(0x2026));
 }
 
 namespace {
